@@ -1,0 +1,2 @@
+// The shared library's own translation unit; the plug-in's code comes from
+// its core library, linked whole.
