@@ -16,6 +16,7 @@
 #include "standin_host/FaultPlan.h"
 #include "standin_host/HandleStore.h"
 #include "standin_host/Project.h"
+#include "standin_host/ProjectRefs.h"
 #include "standin_host/SuiteRegistry.h"
 
 namespace standin {
@@ -34,6 +35,7 @@ class StandInHost {
   HandleStore& Handles() { return handles_; }
   SuiteRegistry& Suites() { return suites_; }
   Project& TheProject() { return project_; }
+  ProjectRefs& Refs() { return refs_; }
   std::vector<std::string>& Violations() { return violations_; }
   // Every misuse the host saw: its own and the suite registry's.
   std::vector<std::string> AllViolations();
@@ -70,6 +72,7 @@ class StandInHost {
   HandleStore handles_{violations_};
   SuiteRegistry suites_;
   Project project_;
+  ProjectRefs refs_{violations_};
   SPBasicSuite basic_suite_{};
   PF_UtilCallbacks util_callbacks_{};
 };
