@@ -222,7 +222,10 @@ void EffectInstance::FillParams() {
 void EffectInstance::TakeHandlesBack(PF_Cmd cmd, PF_Err err) {
   switch (cmd) {
     case 1:
-      if (err == PF_Err_NONE) global_data = out_data.global_data;
+      if (err == PF_Err_NONE) {
+        global_data = out_data.global_data;
+        announced_out_flags = out_data.out_flags;
+      }
       break;
     case 3:
       global_data = nullptr;
@@ -260,6 +263,19 @@ PF_Err EffectInstance::Send(PF_Cmd cmd, void* extra) {
 PF_Err EffectInstance::UserChangedParam(PF_ParamIndex index) {
   PF_ParamIndex changed = index;
   return Send(13, &changed);
+}
+
+PF_Err EffectInstance::ChangeParam(PF_ParamIndex index, StreamNumbers value) {
+  SetParam(index, value);
+  const auto& registration = AsEffect().streams.at(static_cast<std::size_t>(index)).registration;
+  PF_Err err = PF_Err_NONE;
+  if (registration && (registration->definition.flags & PF_ParamFlag_SUPERVISE) != 0) {
+    err = UserChangedParam(index);
+  }
+  if (err == PF_Err_NONE && (announced_out_flags & PF_OutFlag_SEND_UPDATE_PARAMS_UI) != 0) {
+    err = UpdateParamsUI();
+  }
+  return err;
 }
 
 PF_Err EffectInstance::Apply() {

@@ -74,6 +74,14 @@ class EffectInstance {
   void SetParam(PF_ParamIndex index, StreamNumbers value);
   void SetParam(PF_ParamIndex index, double one_d) { SetParam(index, StreamNumbers{one_d}); }
   StreamNumbers ParamValue(PF_ParamIndex index) const;
+  // A value the user changes in the effect controls: the host sets it, sends
+  // USER_CHANGED_PARAM when the parameter is supervised, then UPDATE_PARAMS_UI
+  // when the effect announced SEND_UPDATE_PARAMS_UI at global setup. Stops at
+  // the first error.
+  PF_Err ChangeParam(PF_ParamIndex index, StreamNumbers value);
+  PF_Err ChangeParam(PF_ParamIndex index, double one_d) {
+    return ChangeParam(index, StreamNumbers{one_d});
+  }
 
   Effect& AsEffect();
   std::uint64_t EffectId() const { return effect_id_; }
@@ -82,6 +90,8 @@ class EffectInstance {
 
   FrameClock clock;
   PF_Handle global_data = nullptr;
+  // The out flags the effect announced at its last successful global setup.
+  PF_OutFlags announced_out_flags = 0;
   PF_Handle sequence_data = nullptr;
   PF_InData in_data{};
   PF_OutData out_data{};

@@ -8,6 +8,7 @@
 #include "host/HostConstants.h"
 #include "standin_host/EffectInstance.h"
 #include "standin_host/ExpressionEvaluator.h"
+#include "standin_host/ParamState.h"
 #include "standin_host/StandInHost.h"
 #include "standin_host/SuiteInstallers.h"
 
@@ -416,8 +417,9 @@ PF_Err InfoDrawText(const A_char* line1, const A_char* line2) {
 
 // ---- "PF Param Utils Suite" 1 and 2 ----
 
-// A digest of everything the user can change on the instance's parameters.
-PF_State StateOf(const Effect& effect) {
+}  // namespace
+
+PF_State ParamStateOf(const Effect& effect) {
   std::uint64_t hash = 1469598103934665603ull;
   const auto mix = [&](const void* data, std::size_t size) {
     const auto* bytes = static_cast<const unsigned char*>(data);
@@ -438,11 +440,13 @@ PF_State StateOf(const Effect& effect) {
   return state;
 }
 
+namespace {
+
 PF_Err GetCurrentState(PF_ProgPtr effect_ref, PF_State* state) {
   return GatedCall("PF_GetCurrentState", ArgText(effect_ref), [&]() -> PF_Err {
     EffectInstance* instance = EffectInstance::FromEffectRef(effect_ref);
     if (instance == nullptr || state == nullptr) return PF_Err_BAD_CALLBACK_PARAM;
-    *state = StateOf(instance->AsEffect());
+    *state = ParamStateOf(instance->AsEffect());
     return PF_Err_NONE;
   });
 }
@@ -458,7 +462,7 @@ PF_Err HasParamChanged(PF_ProgPtr effect_ref, const PF_State* state, PF_ParamInd
       Host().Violations().push_back("PF_HasParamChanged: given a state this host never made");
       return PF_Err_BAD_CALLBACK_PARAM;
     }
-    const PF_State now = StateOf(instance->AsEffect());
+    const PF_State now = ParamStateOf(instance->AsEffect());
     *changed = std::memcmp(&now, state, sizeof now) != 0 ? 1 : 0;
     return PF_Err_NONE;
   });
