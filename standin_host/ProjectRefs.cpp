@@ -62,6 +62,12 @@ std::optional<StreamTarget> ProjectRefs::StreamOf(AEGP_StreamRefH ref, const cha
   return found->second;
 }
 
+std::optional<StreamTarget> ProjectRefs::PeekStream(AEGP_StreamRefH ref) const {
+  const auto found = streams_.find(TokenOf(ref));
+  if (found == streams_.end()) return std::nullopt;
+  return found->second;
+}
+
 bool ProjectRefs::DisposeStream(AEGP_StreamRefH ref) {
   if (streams_.erase(TokenOf(ref)) == 0) {
     Misuse("AEGP_DisposeStream", ref);

@@ -40,6 +40,8 @@ class ProjectRefs {
 
   AEGP_StreamRefH NewStream(StreamTarget target);
   std::optional<StreamTarget> StreamOf(AEGP_StreamRefH ref, const char* operation);
+  // The same look-up for the call log: an unknown reference is no misuse here.
+  std::optional<StreamTarget> PeekStream(AEGP_StreamRefH ref) const;
   bool DisposeStream(AEGP_StreamRefH ref);
 
   void ValueHandedOut(AEGP_StreamRefH stream);

@@ -46,6 +46,14 @@ Stream* ParamStream(const StreamTarget& target) {
   return &effect->streams[target.param];
 }
 
+// Where an edit lands, for the call log: "<effect name>/<parameter index>".
+std::string StreamLabel(AEGP_StreamRefH stream) {
+  const auto target = Refs().PeekStream(stream);
+  if (!target || target->kind != StreamTarget::Kind::EffectParam) return "?";
+  const Effect* effect = TheProject().FindEffect(target->effect_id);
+  return (effect != nullptr ? effect->name : "?") + "/" + std::to_string(target->param);
+}
+
 double Seconds(const A_Time* time) {
   return time == nullptr || time->scale == 0 ? 0.0
                                              : static_cast<double>(time->value) / time->scale;
@@ -236,7 +244,8 @@ A_Err DisposeStreamValue(AEGP_StreamValue* value) {
 
 A_Err SetStreamValue(AEGP_PluginID id, AEGP_StreamRefH stream, AEGP_StreamValue* value) {
   return GatedCall("AEGP_SetStreamValue",
-                   ArgText(id, stream, value ? value->val.one_d : 0.0), [&]() -> A_Err {
+                   ArgText(id, StreamLabel(stream), value ? value->val.one_d : 0.0),
+                   [&]() -> A_Err {
     CheckPluginId(id, "AEGP_SetStreamValue");
     const auto target = Refs().StreamOf(stream, "AEGP_SetStreamValue");
     Stream* s = target ? ParamStream(*target) : nullptr;
@@ -376,7 +385,8 @@ A_Err GetNewKeyframeValue(AEGP_PluginID id, AEGP_StreamRefH stream, AEGP_Keyfram
 A_Err SetKeyframeValue(AEGP_StreamRefH stream, AEGP_KeyframeIndex key,
                        const AEGP_StreamValue* value) {
   return GatedCall("AEGP_SetKeyframeValue",
-                   ArgText(stream, key, value ? value->val.one_d : 0.0), [&]() -> A_Err {
+                   ArgText(StreamLabel(stream), key, value ? value->val.one_d : 0.0),
+                   [&]() -> A_Err {
     const auto target = Refs().StreamOf(stream, "AEGP_SetKeyframeValue");
     Stream* s = target ? ParamStream(*target) : nullptr;
     if (s == nullptr || value == nullptr || key < 0 ||
