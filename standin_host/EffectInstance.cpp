@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "host/HostConstants.h"
+#include "standin_host/RenderCallbacks.h"
 
 namespace standin {
 
@@ -311,16 +312,32 @@ PF_Err EffectInstance::PreRender() {
   return err;
 }
 
+void EffectInstance::MakeRenderWorlds() {
+  const A_long width = output_request_rect.right - output_request_rect.left;
+  const A_long height = output_request_rect.bottom - output_request_rect.top;
+  if (render_input == nullptr) {
+    render_input = std::make_unique<HostWorld>(PF_PixelFormat_ARGB32, width, height);
+    render_input->FillPattern(1);
+  }
+  if (render_output == nullptr) {
+    render_output = std::make_unique<HostWorld>(render_input->Format(), width, height);
+  }
+}
+
 PF_Err EffectInstance::Render() {
+  MakeRenderWorlds();
   PF_SmartRenderInput input{};
   input.output_request.rect = output_request_rect;
-  input.bitdepth = 8;
+  input.output_request.channel_mask = 15;
+  input.bitdepth = BitDepthOf(render_output->Format());
   input.pre_render_data = pending.pre_render_data;
-  PF_SmartRenderCallbacks callbacks{};
+  PF_SmartRenderCallbacks callbacks = MakeSmartRenderCallbacks();
   PF_SmartRenderExtra extra{&input, &callbacks};
   host_.rendering = true;
   const PF_Err err = Send(24, &extra);
   host_.rendering = false;
+  record_locks_after_render =
+      host_.Handles().LockCount(static_cast<PF_Handle>(pending.pre_render_data));
   if (pending.delete_func != nullptr) pending.delete_func(pending.pre_render_data);
   pending = PendingRender{};
   return err;

@@ -5,11 +5,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "host/HostCallbacks.h"
+#include "standin_host/EffectWorlds.h"
 #include "standin_host/PluginLibrary.h"
 #include "standin_host/StandInHost.h"
 
@@ -109,9 +111,21 @@ class EffectInstance {
   PF_LRect input_max_result_rect{0, 0, 64, 48};
   PF_PreRenderOutput pre_render_output_preset{};
 
+  // The frame's input layer and output world; Render() makes 8-bit ARGB
+  // worlds of the request's size for any not set, the output in the input's
+  // format.
+  std::unique_ptr<HostWorld> render_input;
+  std::unique_ptr<HostWorld> render_output;
+  // The record's lock count when the last render returned, before its delete.
+  int record_locks_after_render = 0;
+  // Runs inside the host's copy routine, to change the command's records
+  // while the command runs.
+  std::function<void(PF_InData&)> during_copy;
+
  private:
   void FillInData();
   void FillParams();
+  void MakeRenderWorlds();
   void TakeHandlesBack(PF_Cmd cmd, PF_Err err);
 
   StandInHost& host_;

@@ -24,6 +24,7 @@ StandInHost::StandInHost() {
   InstallHandleSuites(*this);
   InstallAnsiSuite(*this);
   InstallUtilitySuite(*this);
+  InstallWorldSuite(*this);
   InstallProjectSuites(*this);
 }
 

@@ -12,6 +12,7 @@ void InstallUtilCallbacks(PF_UtilCallbacks& utils);
 void InstallHandleSuites(StandInHost& host);
 void InstallAnsiSuite(StandInHost& host);
 void InstallUtilitySuite(StandInHost& host);
+void InstallWorldSuite(StandInHost& host);
 // The AEGP suites that work on the project model.
 void InstallProjectSuites(StandInHost& host);
 
