@@ -57,7 +57,11 @@ function(tavrelio_add_windows_build build toolchain extra_args)
     DEPENDS tavrelio_pipl_${build})
 endfunction()
 
-tavrelio_add_windows_build(x64 mingw-x86_64.cmake "${TAVRELIO_WINDOWS_X64_ARGS}")
+# The stand-in host and its tests as Windows x86-64 programs, run under Wine (tests/wine/).
+option(TAVRELIO_WINE_CHECKS "Build the stand-in host for Windows x86-64 and run it under Wine" OFF)
+set(tavrelio_windows_x64_args ${TAVRELIO_WINDOWS_X64_ARGS}
+  -DTAVRELIO_WINDOWS_HOST_TOOLS:BOOL=${TAVRELIO_WINE_CHECKS})
+tavrelio_add_windows_build(x64 mingw-x86_64.cmake "${tavrelio_windows_x64_args}")
 tavrelio_add_windows_build(x86 mingw-i686.cmake "${TAVRELIO_WINDOWS_X86_ARGS}")
 
 # What tests of the .aex files depend on.
