@@ -396,6 +396,8 @@ A_Err SetKeyframeValue(AEGP_StreamRefH stream, AEGP_KeyframeIndex key,
     if (EditsRefused()) return kConstProjectModification;
     Keyframe& keyframe = s->keyframes[static_cast<std::size_t>(key)];
     keyframe.value = Decode(*s, value->val, keyframe.value);
+    Host().keyframe_writes.push_back(
+        KeyframeWrite{target->effect_id, target->param, key, keyframe.value});
     return 0;
   });
 }

@@ -15,6 +15,7 @@
 #include "standin_host/CallLog.h"
 #include "standin_host/FaultPlan.h"
 #include "standin_host/HandleStore.h"
+#include "standin_host/KeyframeWrite.h"
 #include "standin_host/Project.h"
 #include "standin_host/ProjectRefs.h"
 #include "standin_host/SuiteRegistry.h"
@@ -59,6 +60,9 @@ class StandInHost {
 
   // Info panel lines shown by the plug-in.
   std::vector<std::pair<std::string, std::string>> info_panel;
+
+  // Every keyframe value the plug-in stored, in order.
+  std::vector<KeyframeWrite> keyframe_writes;
 
   // When set, project edits made while a pre-render runs are refused, as the
   // host does since it renders on a read-only copy of the project.
