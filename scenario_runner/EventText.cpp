@@ -61,6 +61,16 @@ std::string Text(const StackEvent& event) {
   return text;
 }
 
+std::string Names(const std::vector<std::string>& names) {
+  std::string text;
+  for (const std::string& name : names) text += (text.empty() ? "" : ", ") + Quoted(name);
+  return text.empty() ? "none" : text;
+}
+
+std::string Text(const VisibilityEvent& event) {
+  return "controls shown: " + Names(event.shown) + "; hidden: " + Names(event.hidden);
+}
+
 std::string Text(const UnexpectedEvent& event) { return "UNEXPECTED: " + event.what; }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <type_traits>
 #include <variant>
 
+#include "host/HostConstants.h"
 #include "scenario_runner/FrameChanges.h"
 #include "scenario_runner/TavrelioControls.h"
 #include "standin_host/EffectInstance.h"
@@ -44,6 +45,23 @@ void AddEffectTo(standin::Project& project, const EffectSpec& spec, std::size_t 
     ApplyContent(stream, param.content);
     effect.streams.push_back(std::move(stream));
   }
+}
+
+// The value controls and "Info", whose visibility the UI update manages.
+constexpr PF_ParamIndex kManagedControls[] = {5, 6, 7, 8, 9, kControlInfo};
+
+std::optional<VisibilityEvent> VisibilityChange(const ProjectView& before,
+                                                const ProjectView& after) {
+  bool changed = false;
+  VisibilityEvent event;
+  for (const PF_ParamIndex index : kManagedControls) {
+    const auto stream = static_cast<std::size_t>(index);
+    const StreamView& now = after.Tavrelio().streams.at(stream);
+    changed = changed || now.hidden != before.Tavrelio().streams.at(stream).hidden;
+    (now.hidden ? event.hidden : event.shown).push_back(now.name);
+  }
+  if (!changed) return std::nullopt;
+  return event;
 }
 
 // A failure the scenario injected, kept to tell whether it ever happened.
@@ -118,7 +136,7 @@ class Player {
       ApplyContent(own.streams.at(static_cast<std::size_t>(setting.index)), setting.content);
     }
     // The host brings the controls' UI up to date once the effect is applied.
-    Report("UPDATE_PARAMS_UI", instance_->UpdateParamsUI(), events);
+    UpdateUi(events);
   }
 
   void SetClock(A_long frame) {
@@ -127,9 +145,24 @@ class Player {
         standin::FrameClock{frame * rate.frame_duration, rate.frame_duration, rate.time_scale};
   }
 
+  // The host tells the effect of a change only for a supervised control, and
+  // updates the controls' UI only when the effect asked for it at global setup.
   void ControlChanged(PF_ParamIndex index, std::vector<Event>& events) {
-    Report("USER_CHANGED_PARAM", instance_->UserChangedParam(index), events);
+    const auto& registration =
+        instance_->AsEffect().streams.at(static_cast<std::size_t>(index)).registration;
+    if (registration && (registration->definition.flags & PF_ParamFlag_SUPERVISE) != 0) {
+      const PF_Err result = instance_->UserChangedParam(index);
+      Report("USER_CHANGED_PARAM", result, events);
+      if (result != 0) return;
+    }
+    UpdateUi(events);
+  }
+
+  void UpdateUi(std::vector<Event>& events) {
+    if ((instance_->announced_out_flags & PF_OutFlag_SEND_UPDATE_PARAMS_UI) == 0) return;
+    const ProjectView before = View();
     Report("UPDATE_PARAMS_UI", instance_->UpdateParamsUI(), events);
+    if (auto visibility = VisibilityChange(before, View())) events.push_back(*visibility);
   }
 
   void RememberWrites(const ProjectView& after, std::span<const standin::KeyframeWrite> writes) {

@@ -84,13 +84,20 @@ struct StackEvent {
   std::size_t tavrelio_position = 0;
 };
 
+// Tavrelio's controls shown and hidden after a UI update changed them.
+struct VisibilityEvent {
+  std::vector<std::string> shown;   // value controls ("Slider"...) now visible
+  std::vector<std::string> hidden;  // value controls and "Info" now hidden
+};
+
 // A change in the project that none of the events above accounts for.
 struct UnexpectedEvent {
   std::string what;
 };
 
-using Event = std::variant<FollowEvent, CorrectionEvent, SwitchOffEvent, MemoEvent, InfoPanelEvent,
-                           TransferEvent, CommandEvent, StackEvent, UnexpectedEvent>;
+using Event =
+    std::variant<FollowEvent, CorrectionEvent, SwitchOffEvent, MemoEvent, InfoPanelEvent,
+                 TransferEvent, CommandEvent, StackEvent, VisibilityEvent, UnexpectedEvent>;
 
 struct FrameRecord {
   A_long frame = 0;

@@ -119,6 +119,9 @@ OJson Json(const CommandEvent& e) {
                {"failed_host_calls", std::move(failed)}};
 }
 OJson Json(const StackEvent& e) { return OJson{{"event", "stack"}, {"effects", e.names}}; }
+OJson Json(const VisibilityEvent& e) {
+  return OJson{{"event", "visibility"}, {"shown", e.shown}, {"hidden", e.hidden}};
+}
 OJson Json(const UnexpectedEvent& e) { return OJson{{"event", "unexpected"}, {"what", e.what}}; }
 
 OJson EventsJson(const std::vector<Event>& events) {

@@ -100,12 +100,9 @@ void PrintTimelineText(const Timeline& timeline, std::ostream& out) {
   if (!timeline.description.empty()) out << timeline.description << "\n";
   out << RateText(timeline.frame_rate) << "\n\n";
   PrintLayer(timeline.initial_layer, out);
-  if (timeline.setup_events.empty()) {
-    out << "Applied: global, parameter and sequence setup, then a UI update.\n";
-  } else {
-    out << "Applying:\n";
-    PrintEvents(timeline.setup_events, "  ", out);
-  }
+  out << (timeline.setup_failed ? "Applying failed:\n"
+                                : "Applied: global, parameter and sequence setup.\n");
+  PrintEvents(timeline.setup_events, "  ", out);
   if (timeline.setup_failed) out << "Setup failed, so no step was played.\n";
 
   for (const StepRecord& step : timeline.steps) {
