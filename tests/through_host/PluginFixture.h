@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "standin_host/EffectInstance.h"
@@ -18,6 +19,9 @@ struct Variant {
   int bits;
   const char* path;
 };
+
+// Keeps test names and failure messages readable instead of a byte dump.
+inline void PrintTo(const Variant& variant, std::ostream* out) { *out << variant.bits << "-bit"; }
 
 inline const Variant kVariant64{64, TAVRELIO_PLUGIN64_PATH};
 // A build that defines no 32-bit path (the Windows x86-64 one: a 64-bit
