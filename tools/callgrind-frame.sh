@@ -114,7 +114,17 @@ else
   for file in "${aex_files[@]}"; do
     bytes=$(stat -c %s "$file")
     verdict=$([[ $bytes -le 307200 ]] && echo "met" || echo "NOT met")
-    awk -v name="$(basename "$file")" -v b="$bytes" -v v="$verdict" \
-      'BEGIN { printf "%s: %d bytes (%.1f KB): %s\n", name, b, b / 1024, v }'
+    # What the size would be without debug sections and symbols, to tell
+    # code from debug information.
+    case "$(basename "$file")" in
+      *64bit*) strip_tool=x86_64-w64-mingw32-strip ;;
+      *) strip_tool=i686-w64-mingw32-strip ;;
+    esac
+    stripped="?"
+    if command -v "$strip_tool" >/dev/null; then
+      "$strip_tool" -o "$work/stripped.aex" "$file" && stripped=$(stat -c %s "$work/stripped.aex")
+    fi
+    awk -v name="$(basename "$file")" -v b="$bytes" -v s="$stripped" -v v="$verdict" \
+      'BEGIN { printf "%s: %d bytes (%.1f KB): %s; stripped of debug information and symbols: %s bytes\n", name, b, b / 1024, v, s }'
   done
 fi
