@@ -139,7 +139,9 @@ TEST_P(PreRenderPassTest, RecordsDoNotPileUpOverManyFrames) {
     SCOPED_TRACE(render ? "pre-render and render" : "pre-render only");
     const auto play = [&](A_long frame) {
       ASSERT_EQ(PlayFrame(frame % 48), 0);
-      if (render) tavrelio_->Render();
+      if (render) {
+        ASSERT_EQ(tavrelio_->Render(), 0);
+      }
     };
     play(0);
     const std::size_t after_first = host_.Handles().LiveCount();

@@ -167,16 +167,17 @@ TEST_P(TargetTrackingTest, EveryDisarmedRunClearsTheMemo) {
   }
 }
 
-// Text on "Info" that cannot be read back whole (too long for the read-back
-// buffer, or a memory handle that will not lock) names no effect: the run
-// disarms rather than transfer into an effect it cannot identify.
-TEST_P(TargetTrackingTest, AnUnreadableMemoSwitchesOffAndIsCleared) {
+// A memo that names no effect stops the transfer rather than guess: an
+// empty text, a text too long for the read-back buffer, or a memory handle
+// that will not lock.
+TEST_P(TargetTrackingTest, AMemoThatNamesNoEffectSwitchesOffAndIsCleared) {
   struct Case {
     const char* name;
     std::string expression;
     std::function<void()> arrange;
   };
   const Case cases[] = {
+      {"empty text", "", [] {}},
       {"48 bytes", "'Blur';1" + std::string(40, ' '), [] {}},
       {"lock gives no pointer", "'Blur';1",
        [this] { host_.Faults().FailFunction("AEGP_LockMemHandle", 3); }},
