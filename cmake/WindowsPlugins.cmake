@@ -23,11 +23,9 @@ set(tavrelio_aex_dir ${CMAKE_BINARY_DIR}/aex)
 set(TAVRELIO_AEX64_PATH "${tavrelio_aex_dir}/Tavrelio(64bit).aex" CACHE INTERNAL "The x86-64 plug-in")
 set(TAVRELIO_AEX32_PATH "${tavrelio_aex_dir}/Tavrelio.aex" CACHE INTERNAL "The i386 plug-in")
 
-# A shipped plug-in is optimised even when the native build is not.
-set(tavrelio_windows_build_type ${CMAKE_BUILD_TYPE})
-if(NOT tavrelio_windows_build_type)
-  set(tavrelio_windows_build_type Release)
-endif()
+# A shipped plug-in is built the same way whatever the native build type:
+# optimised, so its size and speed do not depend on how tests were built.
+set(tavrelio_windows_build_type Release)
 
 # One sub-build: build is x64 or x86 (the generator's names), toolchain the file in cmake/toolchains/.
 function(tavrelio_add_windows_build build toolchain extra_args)

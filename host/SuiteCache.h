@@ -66,7 +66,9 @@ class SuiteCache {
  private:
   template <SuiteKind K>
   const typename SuiteTraits<K>::Table* Get() {
-    return static_cast<const typename SuiteTraits<K>::Table*>(Acquire(K));
+    // A suite already held is answered here, without a call: handlers ask often.
+    const void* held = tables_[static_cast<int>(K)];
+    return static_cast<const typename SuiteTraits<K>::Table*>(held != nullptr ? held : Acquire(K));
   }
   const void* Acquire(SuiteKind kind);
 
