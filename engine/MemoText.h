@@ -37,8 +37,14 @@ struct TargetMemo {
   bool readable = false;
   MemoReadBack text;
 
-  bool Matches(const MemoComposition& candidate) const {
-    return readable && candidate.View() == text.View();
+  // Whether the memo is exactly the one ComposeMemo(name) would give,
+  // checked in place: the search asks this once per effect on every frame.
+  bool NamesEffect(std::string_view name) const {
+    static_assert(AEGP_MAX_STREAM_NAME_SIZE - 1 + 4 <= MemoComposition::kMaxLength,
+                  "a composed memo is never cut, so the in-place check is the same test");
+    const std::string_view memo = text.View();
+    return readable && memo.size() == name.size() + 4 && memo.front() == '\'' &&
+           memo.substr(1, name.size()) == name && memo.substr(name.size() + 1) == "';1";
   }
 };
 

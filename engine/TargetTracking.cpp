@@ -61,7 +61,7 @@ std::optional<A_long> FindTargetByMemo(PassState& state, const TargetMemo& memo)
     ObtainEffectAt(state, group, position, effect_stream);
     EffectNameBuffer name{};
     ReadEffectName(state, effect_stream, name);
-    if (state.error.Ok() && memo.Matches(ComposeMemo(TextIn(name)))) found = position;
+    if (state.error.Ok() && memo.NamesEffect(TextIn(name))) found = position;
     effect_stream.Release(state.error);
   }
 

@@ -58,13 +58,11 @@ void TransferValue(PassState& state) {
   const PF_ParamIndex source_param = ValueParamOfType(state.type);
   const AEGP_StreamVal source = ReadSourceValue(state, source_param);
 
-  AEGP_LayerH layer = nullptr;
-  state.error.Chain([&] {
-    return state.suites.PFInterfaceSuite()->AEGP_GetEffectLayer(state.effect_ref, &layer);
-  });
+  // The armed branch already asked the host for this effect's layer in this
+  // run; it cannot have changed since, so it is not asked for again.
   EffectRef target(state.suites);
   target.Obtain(state.error, [&](AEGP_EffectRefH* received) {
-    return state.suites.EffectSuite()->AEGP_GetLayerEffectByIndex(state.plugin_id, layer,
+    return state.suites.EffectSuite()->AEGP_GetLayerEffectByIndex(state.plugin_id, state.layer,
                                                                   state.effect, received);
   });
   StreamRef target_stream(state.suites);
