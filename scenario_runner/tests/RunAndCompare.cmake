@@ -1,11 +1,11 @@
 # Runs tavrelio-run once and checks its exit status and one of its output
 # streams against a reviewed file (EXPECTED_FILE) or a pattern (EXPECTED_REGEX).
-#   RUNNER, WORKDIR, ARGS (separated by "|"), EXPECTED_EXIT, STREAM (stdout or stderr),
+#   EMULATOR (empty unless cross-built, e.g. qemu-i386), RUNNER, WORKDIR, ARGS (separated by "|"), EXPECTED_EXIT, STREAM (stdout or stderr),
 #   EXPECTED_FILE or EXPECTED_REGEX, ACTUAL_FILE (where a mismatch is saved),
 #   OTHER_STREAM_EMPTY (the other stream must be empty).
 string(REPLACE "|" ";" arguments "${ARGS}")
 execute_process(
-  COMMAND ${RUNNER} ${arguments}
+  COMMAND ${EMULATOR} ${RUNNER} ${arguments}
   WORKING_DIRECTORY ${WORKDIR}
   OUTPUT_VARIABLE out
   ERROR_VARIABLE err
