@@ -29,9 +29,8 @@ void CheckKeyframe(PassState& state, Arming arming, AEGP_EffectRefH target) {
   StreamRef stream(state.suites);
   ObtainParamStream(state, target, state.index, stream);
   A_Boolean can_vary = 0;
-  state.error.Chain([&] {
-    return state.suites.StreamSuite()->AEGP_CanVaryOverTime(stream.Get(), &can_vary);
-  });
+  state.error.Chain(
+      [&] { return state.suites.StreamSuite()->AEGP_CanVaryOverTime(stream.Get(), &can_vary); });
   // A stream that cannot vary has no keyframes to ask about.
   A_long key_count = 0;
   if (state.error.Ok() && can_vary) {
@@ -78,8 +77,7 @@ void CheckTarget(PassState& state, Arming arming) {
   });
   A_long stream_count = 0;
   state.error.Chain([&] {
-    return state.suites.StreamSuite()->AEGP_GetEffectNumParamStreams(target.Get(),
-                                                                     &stream_count);
+    return state.suites.StreamSuite()->AEGP_GetEffectNumParamStreams(target.Get(), &stream_count);
   });
 
   if (state.error.Ok()) {

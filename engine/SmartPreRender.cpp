@@ -100,8 +100,8 @@ PF_Err SmartPreRender(PF_InData* in_data, PF_OutData* /*out_data*/, PF_PreRender
 
   EffectRef own_effect(suites);
   own_effect.Obtain(state.error, [&](AEGP_EffectRefH* received) {
-    return suites.PFInterfaceSuite()->AEGP_GetNewEffectForEffect(state.plugin_id,
-                                                                 state.effect_ref, received);
+    return suites.PFInterfaceSuite()->AEGP_GetNewEffectForEffect(state.plugin_id, state.effect_ref,
+                                                                 received);
   });
   state.own_effect = own_effect.Get();
   state.frame_time = A_Time{in_data->current_time, in_data->time_scale};

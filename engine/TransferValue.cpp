@@ -17,8 +17,8 @@ AEGP_StreamVal ReadSourceValue(PassState& state, PF_ParamIndex source_param) {
   StreamValueRef value(state.suites);
   value.Obtain(state.error, [&](AEGP_StreamValue* received) {
     return state.suites.StreamSuite()->AEGP_GetNewStreamValue(
-        state.plugin_id, stream.Get(), AEGP_LTimeMode_LayerTime, &state.frame_time,
-        kPreExpression, received);
+        state.plugin_id, stream.Get(), AEGP_LTimeMode_LayerTime, &state.frame_time, kPreExpression,
+        received);
   });
   if (value.Held()) source = value.Get().val;
   value.Release(state.error);

@@ -17,8 +17,8 @@ void StoreOwnParam(PassState& state, PF_ParamIndex param, A_long number) {
   StreamValueRef value(state.suites);
   value.Obtain(state.error, [&](AEGP_StreamValue* received) {
     return state.suites.StreamSuite()->AEGP_GetNewStreamValue(
-        state.plugin_id, stream.Get(), AEGP_LTimeMode_LayerTime, &state.frame_time,
-        kPreExpression, received);
+        state.plugin_id, stream.Get(), AEGP_LTimeMode_LayerTime, &state.frame_time, kPreExpression,
+        received);
   });
   if (value.Held()) {
     value.Get().val.one_d = static_cast<A_FpLong>(number);

@@ -3,7 +3,6 @@
 
 #include "host/HostTypes.h"
 
-
 inline constexpr PF_Err PF_Err_NONE = 0;
 inline constexpr PF_Err PF_Err_OUT_OF_MEMORY = 4;
 inline constexpr PF_Err PF_Err_INTERNAL_STRUCT_DAMAGED = 512;

@@ -10,8 +10,6 @@ namespace tavrelio {
 
 using RaisedError = std::int32_t;
 
-[[noreturn]] inline void RaiseBadCallbackParam() {
-  throw RaisedError{PF_Err_BAD_CALLBACK_PARAM};
-}
+[[noreturn]] inline void RaiseBadCallbackParam() { throw RaisedError{PF_Err_BAD_CALLBACK_PARAM}; }
 
 }  // namespace tavrelio

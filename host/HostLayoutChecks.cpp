@@ -126,8 +126,7 @@ static_assert(offsetof(AEGP_StreamSuite2, AEGP_GetExpression) == Pick(152, 76));
 static_assert(offsetof(AEGP_StreamSuite2, AEGP_SetExpression) == Pick(160, 80));
 static_assert(offsetof(AEGP_DynamicStreamSuite2, AEGP_GetNumStreamsInGroup) == Pick(24, 12));
 static_assert(offsetof(AEGP_DynamicStreamSuite2, AEGP_SetDynamicStreamFlag) == Pick(40, 20));
-static_assert(offsetof(AEGP_DynamicStreamSuite2, AEGP_GetNewStreamRefByMatchname) ==
-              Pick(56, 28));
+static_assert(offsetof(AEGP_DynamicStreamSuite2, AEGP_GetNewStreamRefByMatchname) == Pick(56, 28));
 static_assert(offsetof(AEGP_PFInterfaceSuite1, AEGP_GetNewEffectForEffect) == Pick(8, 4));
 static_assert(offsetof(PF_ParamUtilsSuite1, PF_HasParamChanged) == Pick(16, 8));
 static_assert(offsetof(AEGP_EffectSuite3, AEGP_DisposeEffect) == Pick(64, 32));

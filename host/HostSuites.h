@@ -60,9 +60,8 @@ struct AEGP_StreamSuite2 {
   PF_UnusedCallback AEGP_GetValidInterpolations;
   PF_UnusedCallback AEGP_GetNewLayerStream;
   A_Err (*AEGP_GetEffectNumParamStreams)(AEGP_EffectRefH effect_refH, A_long* num_paramsPL);
-  A_Err (*AEGP_GetNewEffectStreamByIndex)(AEGP_PluginID aegp_plugin_id,
-                                          AEGP_EffectRefH effect_refH, PF_ParamIndex param_index,
-                                          AEGP_StreamRefH* streamPH);
+  A_Err (*AEGP_GetNewEffectStreamByIndex)(AEGP_PluginID aegp_plugin_id, AEGP_EffectRefH effect_refH,
+                                          PF_ParamIndex param_index, AEGP_StreamRefH* streamPH);
   PF_UnusedCallback AEGP_GetNewMaskStream;
   A_Err (*AEGP_DisposeStream)(AEGP_StreamRefH streamH);
   A_Err (*AEGP_GetStreamName)(AEGP_StreamRefH streamH, A_Boolean force_englishB, A_char* nameZ);
@@ -95,12 +94,11 @@ struct AEGP_DynamicStreamSuite2 {
   PF_UnusedCallback AEGP_GetDynamicStreamFlags;
   A_Err (*AEGP_SetDynamicStreamFlag)(AEGP_StreamRefH streamH, AEGP_DynStreamFlags one_flag,
                                      A_Boolean undoableB, A_Boolean setB);
-  A_Err (*AEGP_GetNewStreamRefByIndex)(AEGP_PluginID aegp_plugin_id,
-                                       AEGP_StreamRefH parent_groupH, A_long indexL,
-                                       AEGP_StreamRefH* streamPH);
+  A_Err (*AEGP_GetNewStreamRefByIndex)(AEGP_PluginID aegp_plugin_id, AEGP_StreamRefH parent_groupH,
+                                       A_long indexL, AEGP_StreamRefH* streamPH);
   A_Err (*AEGP_GetNewStreamRefByMatchname)(AEGP_PluginID aegp_plugin_id,
-                                           AEGP_StreamRefH parent_groupH,
-                                           const A_char* match_nameZ, AEGP_StreamRefH* streamPH);
+                                           AEGP_StreamRefH parent_groupH, const A_char* match_nameZ,
+                                           AEGP_StreamRefH* streamPH);
 };
 using AEGP_DynamicStreamSuite3 = AEGP_DynamicStreamSuite2;
 

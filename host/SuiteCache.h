@@ -46,12 +46,8 @@ class SuiteCache {
   const AEGP_UtilitySuite3* UtilitySuite() { return Get<SuiteKind::Utility>(); }
   const HandleSuiteTable* HandleSuite() { return Get<SuiteKind::Handle>(); }
   const AEGP_StreamSuite2* StreamSuite() { return Get<SuiteKind::Stream>(); }
-  const AEGP_DynamicStreamSuite2* DynamicStreamSuite2() {
-    return Get<SuiteKind::DynamicStream2>();
-  }
-  const AEGP_DynamicStreamSuite3* DynamicStreamSuite3() {
-    return Get<SuiteKind::DynamicStream3>();
-  }
+  const AEGP_DynamicStreamSuite2* DynamicStreamSuite2() { return Get<SuiteKind::DynamicStream2>(); }
+  const AEGP_DynamicStreamSuite3* DynamicStreamSuite3() { return Get<SuiteKind::DynamicStream3>(); }
   const AEGP_PFInterfaceSuite1* PFInterfaceSuite() { return Get<SuiteKind::PFInterface>(); }
   const PF_ParamUtilsSuite1* ParamUtilsSuite() { return Get<SuiteKind::ParamUtils>(); }
   const AEGP_EffectSuite3* EffectSuite() { return Get<SuiteKind::Effect>(); }
@@ -59,9 +55,7 @@ class SuiteCache {
   const AEGP_MemorySuite1* MemorySuite() { return Get<SuiteKind::Memory>(); }
   const PF_AdvAppSuite2* AdvAppSuite() { return Get<SuiteKind::AdvApp>(); }
   // Only the 32-bit build formats its texts through the ANSI suite.
-  const PF_ANSICallbacksSuite1* ANSISuite() {
-    return Get<SuiteKind::ANSI>();
-  }
+  const PF_ANSICallbacksSuite1* ANSISuite() { return Get<SuiteKind::ANSI>(); }
 
  private:
   template <SuiteKind K>

@@ -94,18 +94,30 @@ struct SuiteTraits<SuiteKind::ANSI> {
 
 constexpr SuiteId IdOf(SuiteKind kind) {
   switch (kind) {
-    case SuiteKind::Utility: return SuiteTraits<SuiteKind::Utility>::id;
-    case SuiteKind::Handle: return SuiteTraits<SuiteKind::Handle>::id;
-    case SuiteKind::Stream: return SuiteTraits<SuiteKind::Stream>::id;
-    case SuiteKind::DynamicStream2: return SuiteTraits<SuiteKind::DynamicStream2>::id;
-    case SuiteKind::DynamicStream3: return SuiteTraits<SuiteKind::DynamicStream3>::id;
-    case SuiteKind::PFInterface: return SuiteTraits<SuiteKind::PFInterface>::id;
-    case SuiteKind::ParamUtils: return SuiteTraits<SuiteKind::ParamUtils>::id;
-    case SuiteKind::Effect: return SuiteTraits<SuiteKind::Effect>::id;
-    case SuiteKind::Keyframe: return SuiteTraits<SuiteKind::Keyframe>::id;
-    case SuiteKind::Memory: return SuiteTraits<SuiteKind::Memory>::id;
-    case SuiteKind::AdvApp: return SuiteTraits<SuiteKind::AdvApp>::id;
-    case SuiteKind::ANSI: return SuiteTraits<SuiteKind::ANSI>::id;
+    case SuiteKind::Utility:
+      return SuiteTraits<SuiteKind::Utility>::id;
+    case SuiteKind::Handle:
+      return SuiteTraits<SuiteKind::Handle>::id;
+    case SuiteKind::Stream:
+      return SuiteTraits<SuiteKind::Stream>::id;
+    case SuiteKind::DynamicStream2:
+      return SuiteTraits<SuiteKind::DynamicStream2>::id;
+    case SuiteKind::DynamicStream3:
+      return SuiteTraits<SuiteKind::DynamicStream3>::id;
+    case SuiteKind::PFInterface:
+      return SuiteTraits<SuiteKind::PFInterface>::id;
+    case SuiteKind::ParamUtils:
+      return SuiteTraits<SuiteKind::ParamUtils>::id;
+    case SuiteKind::Effect:
+      return SuiteTraits<SuiteKind::Effect>::id;
+    case SuiteKind::Keyframe:
+      return SuiteTraits<SuiteKind::Keyframe>::id;
+    case SuiteKind::Memory:
+      return SuiteTraits<SuiteKind::Memory>::id;
+    case SuiteKind::AdvApp:
+      return SuiteTraits<SuiteKind::AdvApp>::id;
+    case SuiteKind::ANSI:
+      return SuiteTraits<SuiteKind::ANSI>::id;
   }
   return {};
 }

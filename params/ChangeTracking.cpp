@@ -17,9 +17,7 @@ bool HoldsSnapshot(const HandleSuiteTable& handles, PF_Handle sequence) {
 }
 
 // The state a handle's data pointer leads to; the handle is not locked.
-PF_State* StateIn(PF_Handle handle) {
-  return &static_cast<SequenceSnapshot*>(*handle)->snapshot;
-}
+PF_State* StateIn(PF_Handle handle) { return &static_cast<SequenceSnapshot*>(*handle)->snapshot; }
 
 // Whether the parameters differ from the stored snapshot; false on error.
 bool ParamsChanged(const PF_InData& in_data, const PF_ParamUtilsSuite1& param_utils,

@@ -25,7 +25,9 @@ inline constexpr A_long kParamCount = 12;
 // "Type" value v (1 to 5) selects the value parameter at v + 4.
 inline constexpr A_long kFirstValueType = 1;
 inline constexpr A_long kLastValueType = 5;
-constexpr bool IsValueType(A_long type) { return type >= kFirstValueType && type <= kLastValueType; }
+constexpr bool IsValueType(A_long type) {
+  return type >= kFirstValueType && type <= kLastValueType;
+}
 constexpr PF_ParamIndex ValueParamOfType(A_long type) { return type + 4; }
 
 }  // namespace tavrelio

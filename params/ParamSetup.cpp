@@ -9,7 +9,8 @@ namespace tavrelio {
 
 namespace {
 
-constexpr PF_ParamFlags kFixedCollapsed = PF_ParamFlag_CANNOT_TIME_VARY | PF_ParamFlag_COLLAPSE_TWIRLY;
+constexpr PF_ParamFlags kFixedCollapsed =
+    PF_ParamFlag_CANNOT_TIME_VARY | PF_ParamFlag_COLLAPSE_TWIRLY;
 constexpr PF_ParamFlags kAnimatableCollapsed = PF_ParamFlag_COLLAPSE_TWIRLY;
 constexpr const char* kTypeItems = "Slider|Angle|Checkbox|Color|Point";
 

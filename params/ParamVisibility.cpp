@@ -24,9 +24,8 @@ constexpr A_Boolean kNotUndoable = 0;
 class OwnRefs {
  public:
   explicit OwnRefs(SuiteCache& suites)
-      : effect(suites),
-        streams{StreamRef(suites), StreamRef(suites), StreamRef(suites), StreamRef(suites),
-                StreamRef(suites), StreamRef(suites)} {}
+      : effect(suites), streams{StreamRef(suites), StreamRef(suites), StreamRef(suites),
+                                StreamRef(suites), StreamRef(suites), StreamRef(suites)} {}
   ~OwnRefs() {
     PassError ignored;  // an early exit has already decided the result
     try {
@@ -64,8 +63,8 @@ void ObtainFlaggedStreams(SuiteCache& suites, AEGP_PluginID plugin_id, OwnRefs& 
                           PassError& error) {
   for (std::size_t i = 0; i < kFlaggedParams.size(); ++i) {
     refs.streams[i].Obtain(error, [&](AEGP_StreamRefH* received) {
-      return suites.StreamSuite()->AEGP_GetNewEffectStreamByIndex(
-          plugin_id, refs.effect.Get(), kFlaggedParams[i], received);
+      return suites.StreamSuite()->AEGP_GetNewEffectStreamByIndex(plugin_id, refs.effect.Get(),
+                                                                  kFlaggedParams[i], received);
     });
   }
 }

@@ -22,8 +22,8 @@ PF_Err About(PF_InData* in_data, PF_OutData* out_data) {
   const int fix = static_cast<int>(kVersionFix);
   if constexpr (kIs32BitVariant) {
     SuiteCache suites(*in_data);
-    suites.ANSISuite()->sprintf(out_data->return_msg, kAboutFormat, name.c_str(), major, minor,
-                                fix, description.c_str());
+    suites.ANSISuite()->sprintf(out_data->return_msg, kAboutFormat, name.c_str(), major, minor, fix,
+                                description.c_str());
   } else {
     if (in_data->utils == nullptr) return PF_Err_BAD_CALLBACK_PARAM;
     in_data->utils->ansi.sprintf(out_data->return_msg, kAboutFormat, name.c_str(), major, minor,

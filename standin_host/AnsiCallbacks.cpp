@@ -79,6 +79,8 @@ const PF_ANSICallbacksSuite1 kAnsiSuite = MakeAnsiSuite();
 
 }  // namespace
 
-void InstallAnsiSuite(StandInHost& host) { host.Suites().Register("PF ANSI Suite", 1, &kAnsiSuite); }
+void InstallAnsiSuite(StandInHost& host) {
+  host.Suites().Register("PF ANSI Suite", 1, &kAnsiSuite);
+}
 
 }  // namespace standin

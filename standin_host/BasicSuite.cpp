@@ -7,15 +7,13 @@ namespace standin {
 namespace {
 
 SPErr AcquireSuite(const char* name, int version, const void** suite) {
-  return GatedCall("AcquireSuite", ArgText(name, version), [&] {
-    return StandInHost::Current().Suites().Acquire(name, version, suite);
-  });
+  return GatedCall("AcquireSuite", ArgText(name, version),
+                   [&] { return StandInHost::Current().Suites().Acquire(name, version, suite); });
 }
 
 SPErr ReleaseSuite(const char* name, int version) {
-  return GatedCall("ReleaseSuite", ArgText(name, version), [&] {
-    return StandInHost::Current().Suites().Release(name, version);
-  });
+  return GatedCall("ReleaseSuite", ArgText(name, version),
+                   [&] { return StandInHost::Current().Suites().Release(name, version); });
 }
 
 }  // namespace

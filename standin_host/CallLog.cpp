@@ -18,8 +18,9 @@ std::vector<HostCall> CallLog::CallsOf(std::string_view function) const {
 }
 
 std::size_t CallLog::Count(std::string_view function) const {
-  return static_cast<std::size_t>(std::count_if(
-      calls_.begin(), calls_.end(), [&](const HostCall& call) { return call.function == function; }));
+  return static_cast<std::size_t>(
+      std::count_if(calls_.begin(), calls_.end(),
+                    [&](const HostCall& call) { return call.function == function; }));
 }
 
 std::vector<HostCall> CallLog::CurrentCommandCalls() const {

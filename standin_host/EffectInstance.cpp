@@ -12,19 +12,32 @@ namespace {
 
 const char* CommandName(PF_Cmd cmd) {
   switch (cmd) {
-    case 0: return "ABOUT";
-    case 1: return "GLOBAL_SETUP";
-    case 3: return "GLOBAL_SETDOWN";
-    case 4: return "PARAMS_SETUP";
-    case 5: return "SEQUENCE_SETUP";
-    case 6: return "SEQUENCE_RESETUP";
-    case 8: return "SEQUENCE_SETDOWN";
-    case 13: return "USER_CHANGED_PARAM";
-    case 14: return "UPDATE_PARAMS_UI";
-    case 17: return "COMPLETELY_GENERAL";
-    case 23: return "SMART_PRE_RENDER";
-    case 24: return "SMART_RENDER";
-    default: return "OTHER";
+    case 0:
+      return "ABOUT";
+    case 1:
+      return "GLOBAL_SETUP";
+    case 3:
+      return "GLOBAL_SETDOWN";
+    case 4:
+      return "PARAMS_SETUP";
+    case 5:
+      return "SEQUENCE_SETUP";
+    case 6:
+      return "SEQUENCE_RESETUP";
+    case 8:
+      return "SEQUENCE_SETDOWN";
+    case 13:
+      return "USER_CHANGED_PARAM";
+    case 14:
+      return "UPDATE_PARAMS_UI";
+    case 17:
+      return "COMPLETELY_GENERAL";
+    case 23:
+      return "SMART_PRE_RENDER";
+    case 24:
+      return "SMART_RENDER";
+    default:
+      return "OTHER";
   }
 }
 
@@ -36,30 +49,45 @@ A_u_char ToByte(double unit) {
 
 StreamKind KindOf(PF_ParamType type) {
   switch (type) {
-    case PF_Param_SLIDER: return StreamKind::Slider;
-    case PF_Param_FLOAT_SLIDER: return StreamKind::FloatSlider;
-    case PF_Param_ANGLE: return StreamKind::Angle;
-    case PF_Param_CHECKBOX: return StreamKind::Checkbox;
-    case PF_Param_COLOR: return StreamKind::Color;
-    case PF_Param_POINT: return StreamKind::Point;
-    case PF_Param_POPUP: return StreamKind::Popup;
-    default: return StreamKind::Layer;
+    case PF_Param_SLIDER:
+      return StreamKind::Slider;
+    case PF_Param_FLOAT_SLIDER:
+      return StreamKind::FloatSlider;
+    case PF_Param_ANGLE:
+      return StreamKind::Angle;
+    case PF_Param_CHECKBOX:
+      return StreamKind::Checkbox;
+    case PF_Param_COLOR:
+      return StreamKind::Color;
+    case PF_Param_POINT:
+      return StreamKind::Point;
+    case PF_Param_POPUP:
+      return StreamKind::Popup;
+    default:
+      return StreamKind::Layer;
   }
 }
 
 StreamNumbers DefaultOf(const PF_ParamDef& def) {
   switch (def.param_type) {
-    case PF_Param_SLIDER: return {static_cast<double>(def.u.sd.dephault)};
-    case PF_Param_POPUP: return {static_cast<double>(def.u.pd.dephault)};
-    case PF_Param_CHECKBOX: return {def.u.bd.dephault != 0 ? 1.0 : 0.0};
-    case PF_Param_FLOAT_SLIDER: return {static_cast<double>(def.u.fs_d.dephault)};
-    case PF_Param_ANGLE: return {FromFixed(def.u.ad.dephault)};
+    case PF_Param_SLIDER:
+      return {static_cast<double>(def.u.sd.dephault)};
+    case PF_Param_POPUP:
+      return {static_cast<double>(def.u.pd.dephault)};
+    case PF_Param_CHECKBOX:
+      return {def.u.bd.dephault != 0 ? 1.0 : 0.0};
+    case PF_Param_FLOAT_SLIDER:
+      return {static_cast<double>(def.u.fs_d.dephault)};
+    case PF_Param_ANGLE:
+      return {FromFixed(def.u.ad.dephault)};
     case PF_Param_COLOR: {
       const PF_Pixel p = def.u.cd.dephault;
       return {p.alpha / 255.0, p.red / 255.0, p.green / 255.0, p.blue / 255.0};
     }
-    case PF_Param_POINT: return {FromFixed(def.u.td.x_dephault), FromFixed(def.u.td.y_dephault)};
-    default: return {};
+    case PF_Param_POINT:
+      return {FromFixed(def.u.td.x_dephault), FromFixed(def.u.td.y_dephault)};
+    default:
+      return {};
   }
 }
 
@@ -68,45 +96,46 @@ StreamNumbers DefaultOf(const PF_ParamDef& def) {
 PF_Err AddParam(PF_ProgPtr effect_ref, PF_ParamIndex index, PF_ParamDefPtr def) {
   return GatedCall("add_param", ArgText(effect_ref, index, def != nullptr ? def->name : "null"),
                    [&]() -> PF_Err {
-    EffectInstance* instance = EffectInstance::FromEffectRef(effect_ref);
-    if (instance == nullptr || def == nullptr) return PF_Err_BAD_CALLBACK_PARAM;
-    ++instance->add_param_calls;
-    if (instance->refuse_add_param && instance->refuse_add_param->first == instance->add_param_calls) {
-      return instance->refuse_add_param->second;
-    }
-    ParamRegistration registration;
-    registration.definition = *def;
-    registration.name.assign(def->name, strnlen(def->name, sizeof def->name));
-    registration.index_argument = index;
-    if (def->param_type == PF_Param_CHECKBOX && def->u.bd.u.nameptr != nullptr) {
-      registration.label = def->u.bd.u.nameptr;
-    }
-    if (def->param_type == PF_Param_POPUP && def->u.pd.u.namesptr != nullptr) {
-      registration.items = def->u.pd.u.namesptr;
-    }
-    Stream stream = MakeStream(registration.name, KindOf(def->param_type),
-                               (def->flags & PF_ParamFlag_CANNOT_TIME_VARY) == 0);
-    stream.value = DefaultOf(*def);
-    stream.registration = std::move(registration);
-    instance->AsEffect().streams.push_back(std::move(stream));
-    return PF_Err_NONE;
-  });
+                     EffectInstance* instance = EffectInstance::FromEffectRef(effect_ref);
+                     if (instance == nullptr || def == nullptr) return PF_Err_BAD_CALLBACK_PARAM;
+                     ++instance->add_param_calls;
+                     if (instance->refuse_add_param &&
+                         instance->refuse_add_param->first == instance->add_param_calls) {
+                       return instance->refuse_add_param->second;
+                     }
+                     ParamRegistration registration;
+                     registration.definition = *def;
+                     registration.name.assign(def->name, strnlen(def->name, sizeof def->name));
+                     registration.index_argument = index;
+                     if (def->param_type == PF_Param_CHECKBOX && def->u.bd.u.nameptr != nullptr) {
+                       registration.label = def->u.bd.u.nameptr;
+                     }
+                     if (def->param_type == PF_Param_POPUP && def->u.pd.u.namesptr != nullptr) {
+                       registration.items = def->u.pd.u.namesptr;
+                     }
+                     Stream stream = MakeStream(registration.name, KindOf(def->param_type),
+                                                (def->flags & PF_ParamFlag_CANNOT_TIME_VARY) == 0);
+                     stream.value = DefaultOf(*def);
+                     stream.registration = std::move(registration);
+                     instance->AsEffect().streams.push_back(std::move(stream));
+                     return PF_Err_NONE;
+                   });
 }
 
-PF_Err CheckoutParam(PF_ProgPtr effect_ref, PF_ParamIndex index, A_long what_time,
-                     A_long time_step, A_u_long time_scale, PF_ParamDef* param) {
-  return GatedCall("checkout_param", ArgText(index, what_time, time_step, time_scale),
-                   [&]() -> PF_Err {
-    EffectInstance* instance = EffectInstance::FromEffectRef(effect_ref);
-    if (instance == nullptr || param == nullptr) return PF_Err_BAD_CALLBACK_PARAM;
-    const auto& streams = instance->AsEffect().streams;
-    if (index < 0 || static_cast<std::size_t>(index) >= streams.size()) {
-      return PF_Err_INVALID_INDEX;
-    }
-    const double seconds = time_scale == 0 ? 0.0 : static_cast<double>(what_time) / time_scale;
-    *param = ParamDefAt(streams[static_cast<std::size_t>(index)], seconds);
-    return PF_Err_NONE;
-  });
+PF_Err CheckoutParam(PF_ProgPtr effect_ref, PF_ParamIndex index, A_long what_time, A_long time_step,
+                     A_u_long time_scale, PF_ParamDef* param) {
+  return GatedCall(
+      "checkout_param", ArgText(index, what_time, time_step, time_scale), [&]() -> PF_Err {
+        EffectInstance* instance = EffectInstance::FromEffectRef(effect_ref);
+        if (instance == nullptr || param == nullptr) return PF_Err_BAD_CALLBACK_PARAM;
+        const auto& streams = instance->AsEffect().streams;
+        if (index < 0 || static_cast<std::size_t>(index) >= streams.size()) {
+          return PF_Err_INVALID_INDEX;
+        }
+        const double seconds = time_scale == 0 ? 0.0 : static_cast<double>(what_time) / time_scale;
+        *param = ParamDefAt(streams[static_cast<std::size_t>(index)], seconds);
+        return PF_Err_NONE;
+      });
 }
 
 // --- PF_PreRenderCallbacks ---
@@ -114,20 +143,19 @@ PF_Err CheckoutParam(PF_ProgPtr effect_ref, PF_ParamIndex index, A_long what_tim
 PF_Err CheckoutLayer(PF_ProgPtr effect_ref, PF_ParamIndex index, A_long checkout_id,
                      const PF_RenderRequest* req, A_long what_time, A_long time_step,
                      A_u_long time_scale, PF_CheckoutResult* result) {
-  return GatedCall("checkout_layer",
-                   ArgText(index, checkout_id, what_time, time_step, time_scale),
+  return GatedCall("checkout_layer", ArgText(index, checkout_id, what_time, time_step, time_scale),
                    [&]() -> PF_Err {
-    EffectInstance* instance = EffectInstance::FromEffectRef(effect_ref);
-    if (instance == nullptr || req == nullptr || result == nullptr || index != 0) {
-      return PF_Err_BAD_CALLBACK_PARAM;
-    }
-    instance->last_pre_render.layer_requests.push_back(*req);
-    instance->last_pre_render.checkout_ids.push_back(checkout_id);
-    result->result_rect = instance->input_result_rect;
-    result->max_result_rect = instance->input_max_result_rect;
-    result->par = PF_RationalScale{1, 1};
-    return PF_Err_NONE;
-  });
+                     EffectInstance* instance = EffectInstance::FromEffectRef(effect_ref);
+                     if (instance == nullptr || req == nullptr || result == nullptr || index != 0) {
+                       return PF_Err_BAD_CALLBACK_PARAM;
+                     }
+                     instance->last_pre_render.layer_requests.push_back(*req);
+                     instance->last_pre_render.checkout_ids.push_back(checkout_id);
+                     result->result_rect = instance->input_result_rect;
+                     result->max_result_rect = instance->input_max_result_rect;
+                     result->par = PF_RationalScale{1, 1};
+                     return PF_Err_NONE;
+                   });
 }
 
 }  // namespace
@@ -137,11 +165,21 @@ PF_ParamDef ParamDefAt(const Stream& stream, double seconds) {
   if (stream.registration) def = stream.registration->definition;
   const StreamNumbers v = stream.PreExpressionValueAt(seconds);
   switch (def.param_type) {
-    case PF_Param_SLIDER: def.u.sd.value = static_cast<A_long>(std::lround(v[0])); break;
-    case PF_Param_POPUP: def.u.pd.value = static_cast<A_long>(std::lround(v[0])); break;
-    case PF_Param_CHECKBOX: def.u.bd.value = v[0] != 0 ? 1 : 0; break;
-    case PF_Param_FLOAT_SLIDER: def.u.fs_d.value = v[0]; break;
-    case PF_Param_ANGLE: def.u.ad.value = ToFixed(v[0]); break;
+    case PF_Param_SLIDER:
+      def.u.sd.value = static_cast<A_long>(std::lround(v[0]));
+      break;
+    case PF_Param_POPUP:
+      def.u.pd.value = static_cast<A_long>(std::lround(v[0]));
+      break;
+    case PF_Param_CHECKBOX:
+      def.u.bd.value = v[0] != 0 ? 1 : 0;
+      break;
+    case PF_Param_FLOAT_SLIDER:
+      def.u.fs_d.value = v[0];
+      break;
+    case PF_Param_ANGLE:
+      def.u.ad.value = ToFixed(v[0]);
+      break;
     case PF_Param_COLOR:
       def.u.cd.value = PF_Pixel{ToByte(v[0]), ToByte(v[1]), ToByte(v[2]), ToByte(v[3])};
       break;
@@ -149,7 +187,8 @@ PF_ParamDef ParamDefAt(const Stream& stream, double seconds) {
       def.u.td.x_value = ToFixed(v[0]);
       def.u.td.y_value = ToFixed(v[1]);
       break;
-    default: break;
+    default:
+      break;
   }
   return def;
 }
@@ -254,8 +293,8 @@ PF_Err EffectInstance::Send(PF_Cmd cmd, void* extra) {
   FillParams();
   if (before_command) before_command(in_data, out_data);
   host_.current_out_data = &out_data;
-  const PF_Err err = plugin_.EntryPoint()(cmd, &in_data, &out_data, param_pointers_.data(),
-                                          nullptr, extra);
+  const PF_Err err =
+      plugin_.EntryPoint()(cmd, &in_data, &out_data, param_pointers_.data(), nullptr, extra);
   host_.current_out_data = nullptr;
   TakeHandlesBack(cmd, err);
   return err;

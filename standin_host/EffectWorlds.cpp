@@ -20,19 +20,27 @@ std::vector<HostWorld*>& LiveWorlds() {
 
 int BytesPerPixel(PF_PixelFormat format) {
   switch (format) {
-    case PF_PixelFormat_ARGB32: return 4;
-    case PF_PixelFormat_ARGB64: return 8;
-    case PF_PixelFormat_ARGB128: return 16;
-    case kPixelFormatBGRA32: return 4;
-    default: return 0;
+    case PF_PixelFormat_ARGB32:
+      return 4;
+    case PF_PixelFormat_ARGB64:
+      return 8;
+    case PF_PixelFormat_ARGB128:
+      return 16;
+    case kPixelFormatBGRA32:
+      return 4;
+    default:
+      return 0;
   }
 }
 
 short BitDepthOf(PF_PixelFormat format) {
   switch (format) {
-    case PF_PixelFormat_ARGB64: return 16;
-    case PF_PixelFormat_ARGB128: return 32;
-    default: return 8;
+    case PF_PixelFormat_ARGB64:
+      return 16;
+    case PF_PixelFormat_ARGB128:
+      return 32;
+    default:
+      return 8;
   }
 }
 

@@ -38,7 +38,7 @@ struct Stream {
   StreamKind kind = StreamKind::Slider;
   bool can_vary = true;
   bool hidden = false;
-  StreamNumbers value{};           // the value when there are no keyframes
+  StreamNumbers value{};            // the value when there are no keyframes
   std::vector<Keyframe> keyframes;  // sorted by time
   std::optional<std::string> expression;
   // What the expression yields when the evaluator cannot read it.

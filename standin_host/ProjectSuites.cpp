@@ -16,8 +16,8 @@ namespace standin {
 
 namespace {
 
-constexpr A_Err kParameterError = 3;              // A_Err_PARAMETER
-constexpr A_Err kConstProjectModification = 6;   // the render's copy of the project is read-only
+constexpr A_Err kParameterError = 3;            // A_Err_PARAMETER
+constexpr A_Err kConstProjectModification = 6;  // the render's copy of the project is read-only
 constexpr const char* kEffectParadeMatchName = "ADBE Effect Parade";
 
 StandInHost& Host() { return StandInHost::Current(); }
@@ -55,8 +55,7 @@ std::string StreamLabel(AEGP_StreamRefH stream) {
 }
 
 double Seconds(const A_Time* time) {
-  return time == nullptr || time->scale == 0 ? 0.0
-                                             : static_cast<double>(time->value) / time->scale;
+  return time == nullptr || time->scale == 0 ? 0.0 : static_cast<double>(time->value) / time->scale;
 }
 
 AEGP_StreamVal Encode(const Stream& stream, const StreamNumbers& numbers) {
@@ -140,9 +139,8 @@ A_Err GetLayerEffectByIndex(AEGP_PluginID id, AEGP_LayerH layer, AEGP_EffectInde
 }
 
 A_Err DisposeEffect(AEGP_EffectRefH effect) {
-  return GatedCall("AEGP_DisposeEffect", ArgText(effect), [&]() -> A_Err {
-    return Refs().DisposeEffect(effect) ? 0 : kParameterError;
-  });
+  return GatedCall("AEGP_DisposeEffect", ArgText(effect),
+                   [&]() -> A_Err { return Refs().DisposeEffect(effect) ? 0 : kParameterError; });
 }
 
 // ---- "AEGP Stream Suite" 7 ----
@@ -184,9 +182,8 @@ A_Err GetNewEffectStreamByIndex(AEGP_PluginID id, AEGP_EffectRefH effect, PF_Par
 }
 
 A_Err DisposeStream(AEGP_StreamRefH stream) {
-  return GatedCall("AEGP_DisposeStream", ArgText(stream), [&]() -> A_Err {
-    return Refs().DisposeStream(stream) ? 0 : kParameterError;
-  });
+  return GatedCall("AEGP_DisposeStream", ArgText(stream),
+                   [&]() -> A_Err { return Refs().DisposeStream(stream) ? 0 : kParameterError; });
 }
 
 A_Err GetStreamName(AEGP_StreamRefH stream, A_Boolean force_english, A_char* name) {
@@ -195,8 +192,12 @@ A_Err GetStreamName(AEGP_StreamRefH stream, A_Boolean force_english, A_char* nam
     if (!target || name == nullptr) return kParameterError;
     std::string text;
     switch (target->kind) {
-      case StreamTarget::Kind::LayerRoot: text = "Layer"; break;
-      case StreamTarget::Kind::EffectParade: text = "Effects"; break;
+      case StreamTarget::Kind::LayerRoot:
+        text = "Layer";
+        break;
+      case StreamTarget::Kind::EffectParade:
+        text = "Effects";
+        break;
       case StreamTarget::Kind::EffectInGroup: {
         const Effect* e = TheProject().FindEffect(target->effect_id);
         if (e == nullptr) return kParameterError;
@@ -219,42 +220,42 @@ A_Err GetStreamName(AEGP_StreamRefH stream, A_Boolean force_english, A_char* nam
 
 A_Err GetNewStreamValue(AEGP_PluginID id, AEGP_StreamRefH stream, AEGP_LTimeMode mode,
                         const A_Time* time, A_Boolean pre_expression, AEGP_StreamValue* value) {
-  return GatedCall("AEGP_GetNewStreamValue",
-                   ArgText(id, stream, mode, time ? time->value : 0, time ? time->scale : 0,
-                           pre_expression),
-                   [&]() -> A_Err {
-    CheckPluginId(id, "AEGP_GetNewStreamValue");
-    const auto target = Refs().StreamOf(stream, "AEGP_GetNewStreamValue");
-    const Stream* s = target ? ParamStream(*target) : nullptr;
-    if (s == nullptr || value == nullptr || time == nullptr) return kParameterError;
-    value->streamH = stream;
-    value->val = Encode(*s, ValueAt(*s, Seconds(time), pre_expression != 0));
-    Refs().ValueHandedOut(stream);
-    return 0;
-  });
+  return GatedCall(
+      "AEGP_GetNewStreamValue",
+      ArgText(id, stream, mode, time ? time->value : 0, time ? time->scale : 0, pre_expression),
+      [&]() -> A_Err {
+        CheckPluginId(id, "AEGP_GetNewStreamValue");
+        const auto target = Refs().StreamOf(stream, "AEGP_GetNewStreamValue");
+        const Stream* s = target ? ParamStream(*target) : nullptr;
+        if (s == nullptr || value == nullptr || time == nullptr) return kParameterError;
+        value->streamH = stream;
+        value->val = Encode(*s, ValueAt(*s, Seconds(time), pre_expression != 0));
+        Refs().ValueHandedOut(stream);
+        return 0;
+      });
 }
 
 A_Err DisposeStreamValue(AEGP_StreamValue* value) {
   return GatedCall("AEGP_DisposeStreamValue", ArgText(value ? value->streamH : nullptr),
                    [&]() -> A_Err {
-    if (value == nullptr) return kParameterError;
-    return Refs().ValueDisposed(value->streamH) ? 0 : kParameterError;
-  });
+                     if (value == nullptr) return kParameterError;
+                     return Refs().ValueDisposed(value->streamH) ? 0 : kParameterError;
+                   });
 }
 
 A_Err SetStreamValue(AEGP_PluginID id, AEGP_StreamRefH stream, AEGP_StreamValue* value) {
   return GatedCall("AEGP_SetStreamValue",
                    ArgText(id, StreamLabel(stream), value ? value->val.one_d : 0.0),
                    [&]() -> A_Err {
-    CheckPluginId(id, "AEGP_SetStreamValue");
-    const auto target = Refs().StreamOf(stream, "AEGP_SetStreamValue");
-    Stream* s = target ? ParamStream(*target) : nullptr;
-    if (s == nullptr || value == nullptr) return kParameterError;
-    if (EditsRefused()) return kConstProjectModification;
-    s->value = Decode(*s, value->val, s->value);
-    s->keyframes.clear();
-    return 0;
-  });
+                     CheckPluginId(id, "AEGP_SetStreamValue");
+                     const auto target = Refs().StreamOf(stream, "AEGP_SetStreamValue");
+                     Stream* s = target ? ParamStream(*target) : nullptr;
+                     if (s == nullptr || value == nullptr) return kParameterError;
+                     if (EditsRefused()) return kConstProjectModification;
+                     s->value = Decode(*s, value->val, s->value);
+                     s->keyframes.clear();
+                     return 0;
+                   });
 }
 
 A_Err GetExpression(AEGP_PluginID id, AEGP_StreamRefH stream, AEGP_MemHandle* expression) {
@@ -313,12 +314,12 @@ A_Err SetDynamicStreamFlag(AEGP_StreamRefH stream, AEGP_DynStreamFlags flag, A_B
   Stream* s = target ? ParamStream(*target) : nullptr;
   const std::string name = s != nullptr ? s->name : "?";
   const std::size_t param = target ? target->param : 0;
-  return GatedCall("AEGP_SetDynamicStreamFlag",
-                   ArgText(param, name, flag, undoable, set), [&]() -> A_Err {
-    if (s == nullptr || flag != AEGP_DynStreamFlag_HIDDEN) return kParameterError;
-    s->hidden = set != 0;
-    return 0;
-  });
+  return GatedCall("AEGP_SetDynamicStreamFlag", ArgText(param, name, flag, undoable, set),
+                   [&]() -> A_Err {
+                     if (s == nullptr || flag != AEGP_DynStreamFlag_HIDDEN) return kParameterError;
+                     s->hidden = set != 0;
+                     return 0;
+                   });
 }
 
 A_Err GetNewStreamRefByIndex(AEGP_PluginID id, AEGP_StreamRefH group, A_long index,
@@ -339,8 +340,7 @@ A_Err GetNewStreamRefByIndex(AEGP_PluginID id, AEGP_StreamRefH group, A_long ind
 
 A_Err GetNewStreamRefByMatchname(AEGP_PluginID id, AEGP_StreamRefH parent, const A_char* match,
                                  AEGP_StreamRefH* stream) {
-  return GatedCall("AEGP_GetNewStreamRefByMatchname", ArgText(id, parent, match),
-                   [&]() -> A_Err {
+  return GatedCall("AEGP_GetNewStreamRefByMatchname", ArgText(id, parent, match), [&]() -> A_Err {
     CheckPluginId(id, "AEGP_GetNewStreamRefByMatchname");
     const auto target = Refs().StreamOf(parent, "AEGP_GetNewStreamRefByMatchname");
     if (!target || stream == nullptr || match == nullptr ||
@@ -387,27 +387,26 @@ A_Err SetKeyframeValue(AEGP_StreamRefH stream, AEGP_KeyframeIndex key,
   return GatedCall("AEGP_SetKeyframeValue",
                    ArgText(StreamLabel(stream), key, value ? value->val.one_d : 0.0),
                    [&]() -> A_Err {
-    const auto target = Refs().StreamOf(stream, "AEGP_SetKeyframeValue");
-    Stream* s = target ? ParamStream(*target) : nullptr;
-    if (s == nullptr || value == nullptr || key < 0 ||
-        static_cast<std::size_t>(key) >= s->keyframes.size()) {
-      return kParameterError;
-    }
-    if (EditsRefused()) return kConstProjectModification;
-    Keyframe& keyframe = s->keyframes[static_cast<std::size_t>(key)];
-    keyframe.value = Decode(*s, value->val, keyframe.value);
-    Host().keyframe_writes.push_back(
-        KeyframeWrite{target->effect_id, target->param, key, keyframe.value});
-    return 0;
-  });
+                     const auto target = Refs().StreamOf(stream, "AEGP_SetKeyframeValue");
+                     Stream* s = target ? ParamStream(*target) : nullptr;
+                     if (s == nullptr || value == nullptr || key < 0 ||
+                         static_cast<std::size_t>(key) >= s->keyframes.size()) {
+                       return kParameterError;
+                     }
+                     if (EditsRefused()) return kConstProjectModification;
+                     Keyframe& keyframe = s->keyframes[static_cast<std::size_t>(key)];
+                     keyframe.value = Decode(*s, value->val, keyframe.value);
+                     Host().keyframe_writes.push_back(
+                         KeyframeWrite{target->effect_id, target->param, key, keyframe.value});
+                     return 0;
+                   });
 }
 
 // ---- "AEGP Memory Suite" 1 ----
 
 A_Err FreeMemHandle(AEGP_MemHandle memory) {
-  return GatedCall("AEGP_FreeMemHandle", ArgText(memory), [&]() -> A_Err {
-    return Refs().FreeMemory(memory) ? 0 : kParameterError;
-  });
+  return GatedCall("AEGP_FreeMemHandle", ArgText(memory),
+                   [&]() -> A_Err { return Refs().FreeMemory(memory) ? 0 : kParameterError; });
 }
 
 A_Err LockMemHandle(AEGP_MemHandle memory, void** pointer) {

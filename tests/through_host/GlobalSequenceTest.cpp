@@ -53,8 +53,8 @@ TEST_P(GlobalSequenceTest, GlobalSetupFailuresRecordNoHandle) {
   const Case cases[] = {
       {"no handle", [](auto& host) { host.Faults().FailFunction("host_new_handle", 4); }, 512},
       {"lock fails", [](auto& host) { host.Faults().FailFunction("host_lock_handle", 4); }, 4},
-      {"utility suite refused",
-       [](auto& host) { host.Suites().Refuse("AEGP Utility Suite", 7); }, 516},
+      {"utility suite refused", [](auto& host) { host.Suites().Refuse("AEGP Utility Suite", 7); },
+       516},
       {"registration fails",
        [](auto& host) { host.Faults().FailFunction("AEGP_RegisterWithAEGP", 7); }, 7},
   };

@@ -16,10 +16,10 @@
 namespace tavrelio_test {
 namespace {
 
+using standin::EffectInstance;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
-using standin::EffectInstance;
 
 constexpr PF_ParamIndex kType = 4;
 constexpr PF_ParamIndex kOn = 10;
@@ -85,8 +85,8 @@ class ParamVisibilityTest : public PluginTest {
     std::vector<FlagCall> calls;
     for (const auto& call : CommandCallsOf("AEGP_SetDynamicStreamFlag")) {
       FlagCall parsed{};
-      const int read = std::sscanf(call.args.c_str(), "%zu, \"%*[^\"]\", %d, %d, %d",
-                                   &parsed.param, &parsed.flag, &parsed.undoable, &parsed.set);
+      const int read = std::sscanf(call.args.c_str(), "%zu, \"%*[^\"]\", %d, %d, %d", &parsed.param,
+                                   &parsed.flag, &parsed.undoable, &parsed.set);
       EXPECT_EQ(read, 4) << call.args;
       calls.push_back(parsed);
     }
@@ -253,8 +253,17 @@ TEST_P(ParamVisibilityTest, FailuresStopWhereTheyHappenAndGiveEverythingBack) {
   const PF_OutFlags kMessage = kErrorMessage | kRefreshUI;
   const Case cases[] = {
       {"effect reference",
-       [](auto& faults) { faults.FailFunction("AEGP_GetNewEffectForEffect", 7); }, 7, "",
-       kNoMessage, 0, 0, 0, false, false, {}, 0},
+       [](auto& faults) { faults.FailFunction("AEGP_GetNewEffectForEffect", 7); },
+       7,
+       "",
+       kNoMessage,
+       0,
+       0,
+       0,
+       false,
+       false,
+       {},
+       0},
       {"third stream reference",
        [](auto& faults) { faults.FailFunction("AEGP_GetNewEffectStreamByIndex", 7, 3); }, 7, "",
        kNoMessage, 3, 0, 0, false, false, EffectThenStreams(2), 0},
@@ -265,13 +274,13 @@ TEST_P(ParamVisibilityTest, FailuresStopWhereTheyHappenAndGiveEverythingBack) {
       {"current state", [](auto& faults) { faults.FailFunction("PF_GetCurrentState", 9); }, 9,
        "ERROR", kMessage, 6, 6, 6, true, false, EffectThenStreams(6), 0},
       {"no memory for the new snapshot",
-       [](auto& faults) { faults.FailFunction("host_new_handle", 4); }, 0, "", kNoMessage, 6, 6,
-       6, true, false, EffectThenStreams(6), 0},
-      {"effect release", [](auto& faults) { faults.FailFunction("AEGP_DisposeEffect", 7); }, 7,
-       "", kNoMessage, 6, 6, 6, true, true, EffectThenStreams(6), 1},
+       [](auto& faults) { faults.FailFunction("host_new_handle", 4); }, 0, "", kNoMessage, 6, 6, 6,
+       true, false, EffectThenStreams(6), 0},
+      {"effect release", [](auto& faults) { faults.FailFunction("AEGP_DisposeEffect", 7); }, 7, "",
+       kNoMessage, 6, 6, 6, true, true, EffectThenStreams(6), 1},
       {"second stream release",
-       [](auto& faults) { faults.FailFunction("AEGP_DisposeStream", 8, 2); }, 8, "", kNoMessage,
-       6, 6, 6, true, true, EffectThenStreams(6), 1},
+       [](auto& faults) { faults.FailFunction("AEGP_DisposeStream", 8, 2); }, 8, "", kNoMessage, 6,
+       6, 6, true, true, EffectThenStreams(6), 1},
       {"stream release after a failed change check",
        [](auto& faults) {
          faults.FailFunction("PF_HasParamChanged", 9);
@@ -367,10 +376,10 @@ TEST_P(ParamVisibilityTest, ReferencesThenSuitesAreGivenBackInFixedOrder) {
   for (const auto& call : CommandCallsOf("ReleaseSuite")) released.push_back(call.args);
   const std::string utils = std::to_string(ParamUtilsVersion());
   const std::string handles = std::to_string(HandleSuiteVersion());
-  EXPECT_THAT(released, ElementsAre("\"AEGP Stream Suite\", 7", "\"AEGP Dynamic Stream Suite\", 2",
-                                    "\"AEGP PF Interface Suite\", 1",
-                                    "\"PF Param Utils Suite\", " + utils,
-                                    "\"AEGP Effect Suite\", 3", "\"PF Handle Suite\", " + handles));
+  EXPECT_THAT(released,
+              ElementsAre("\"AEGP Stream Suite\", 7", "\"AEGP Dynamic Stream Suite\", 2",
+                          "\"AEGP PF Interface Suite\", 1", "\"PF Param Utils Suite\", " + utils,
+                          "\"AEGP Effect Suite\", 3", "\"PF Handle Suite\", " + handles));
   EXPECT_EQ(CommandCallsOf("AcquireSuite").size(), released.size());
   EXPECT_EQ(host_.Refs().Live().Total(), 0u);
 }

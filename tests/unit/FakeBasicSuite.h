@@ -18,7 +18,7 @@ struct SuiteEvent {
 
 struct FakeBasicState {
   std::vector<SuiteEvent> events;
-  int refuse_acquire_number = 0;  // the nth acquire (from 1) is refused; 0: none
+  int refuse_acquire_number = 0;     // the nth acquire (from 1) is refused; 0: none
   bool refusal_hands_table = false;  // refused with an error code, yet a table handed back
   int acquires = 0;
   int release_result = 0;

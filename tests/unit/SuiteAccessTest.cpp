@@ -147,9 +147,8 @@ TEST_F(EffectSuiteAccessTest, WithABasicSuiteBothSucceedWhateverTheHostAnswers) 
   fake_state.refusal_hands_table = true;  // an error code, but a table: it is kept
   fake_state.release_result = 7;          // a failing release is not reported
   const void* suite = nullptr;
-  EXPECT_EQ(tavrelio::AcquireEffectSuite(&in_data_, &out_data_, "PF World Suite", 2, nullptr,
-                                         &suite),
-            0);
+  EXPECT_EQ(
+      tavrelio::AcquireEffectSuite(&in_data_, &out_data_, "PF World Suite", 2, nullptr, &suite), 0);
   EXPECT_NE(suite, nullptr);
   EXPECT_EQ(tavrelio::ReleaseEffectSuite(&in_data_, &out_data_, "PF World Suite", 2, nullptr), 0);
   EXPECT_EQ(out_data_.out_flags, 0);
@@ -175,10 +174,10 @@ TEST_F(EffectSuiteAccessTest, FailuresShowTheGivenOrTheDefaultMessage) {
     in_data_.pica_basicP = nullptr;
     const void* suite = nullptr;
     const PF_Err err =
-        c.acquire ? tavrelio::AcquireEffectSuite(&in_data_, &out_data_, "PF World Suite", 2,
-                                                 c.message, &suite)
-                  : tavrelio::ReleaseEffectSuite(&in_data_, &out_data_, "PF World Suite", 2,
-                                                 c.message);
+        c.acquire
+            ? tavrelio::AcquireEffectSuite(&in_data_, &out_data_, "PF World Suite", 2, c.message,
+                                           &suite)
+            : tavrelio::ReleaseEffectSuite(&in_data_, &out_data_, "PF World Suite", 2, c.message);
     EXPECT_EQ(err, 516);
     EXPECT_EQ(out_data_.out_flags, 0x101);
     EXPECT_EQ(std::string(out_data_.return_msg), c.expected);

@@ -1,8 +1,8 @@
-#include "engine/UniteRect.h"
+#include <gtest/gtest.h>
 
 #include <array>
 
-#include <gtest/gtest.h>
+#include "engine/UniteRect.h"
 
 namespace tavrelio {
 namespace {
@@ -22,13 +22,21 @@ struct UniteCase {
 // zeros, or of the destination's own corners, shows up.
 constexpr std::array kCases = {
     UniteCase{"empty destination takes a non-empty source",
-              {10, 20, 110, 220}, {5, 5, 5, 40}, {10, 20, 110, 220}},
+              {10, 20, 110, 220},
+              {5, 5, 5, 40},
+              {10, 20, 110, 220}},
     UniteCase{"empty destination takes an empty source's corners, not zeros",
-              {7, 9, 3, 30}, {50, 60, 40, 70}, {7, 9, 3, 30}},
+              {7, 9, 3, 30},
+              {50, 60, 40, 70},
+              {7, 9, 3, 30}},
     UniteCase{"empty source leaves a non-empty destination alone",
-              {-5, -5, 100, -5}, {0, 0, 64, 48}, {0, 0, 64, 48}},
+              {-5, -5, 100, -5},
+              {0, 0, 64, 48},
+              {0, 0, 64, 48}},
     UniteCase{"two non-empty rectangles give the smallest one covering both",
-              {-8, 10, 40, 90}, {0, -4, 64, 48}, {-8, -4, 64, 90}},
+              {-8, 10, 40, 90},
+              {0, -4, 64, 48},
+              {-8, -4, 64, 90}},
 };
 
 TEST(UniteRect, CoversTheSourceOrTakesItWhenTheDestinationIsEmpty) {
