@@ -16,7 +16,7 @@ namespace scenario {
 using standin::StreamKind;
 using standin::StreamNumbers;
 
-struct KeyframeSpec {
+struct KeyframeSetup {
   double time = 0;  // seconds
   StreamNumbers value{};
 };
@@ -24,13 +24,13 @@ struct KeyframeSpec {
 // What a parameter holds: a static value or keyframes, and an expression.
 struct StreamContent {
   std::optional<StreamNumbers> value;
-  std::vector<KeyframeSpec> keyframes;
+  std::vector<KeyframeSetup> keyframes;
   std::optional<std::string> expression;
   // What the expression yields when the stand-in host cannot evaluate it.
   std::optional<StreamNumbers> expression_value;
 };
 
-struct StreamSpec {
+struct StreamSetup {
   std::string name;
   StreamKind kind = StreamKind::Slider;
   bool can_vary = true;
@@ -39,9 +39,9 @@ struct StreamSpec {
 
 // Another effect on the layer; params[k] becomes its parameter stream k + 1
 // (stream 0 is always the input layer).
-struct EffectSpec {
+struct EffectSetup {
   std::string name;
-  std::vector<StreamSpec> params;
+  std::vector<StreamSetup> params;
 };
 
 // One of Tavrelio's own controls, by parameter index.
@@ -50,7 +50,7 @@ struct ControlSetting {
   StreamContent content;
 };
 
-struct TavrelioSpec {
+struct TavrelioSetup {
   std::string name = "Tavrelio";
   std::size_t position = 0;
   std::vector<ControlSetting> controls;
@@ -80,7 +80,7 @@ struct MoveStep {
   std::size_t to = 0;
 };
 struct AddStep {
-  EffectSpec effect;
+  EffectSetup effect;
   std::size_t at = 0;
 };
 struct DeleteStep {
@@ -93,7 +93,7 @@ struct RenameStep {
 struct AddKeyframeStep {
   std::size_t effect = 0;
   std::size_t param = 0;
-  KeyframeSpec keyframe;
+  KeyframeSetup keyframe;
 };
 struct DeleteKeyframeStep {
   std::size_t effect = 0;
@@ -122,8 +122,8 @@ struct Step {
 struct Scenario {
   std::string description;
   FrameRate frame_rate;
-  std::vector<EffectSpec> effects;  // the other effects, top first, Tavrelio left out
-  TavrelioSpec tavrelio;
+  std::vector<EffectSetup> effects;  // the other effects, top first, Tavrelio left out
+  TavrelioSetup tavrelio;
   std::vector<Step> steps;
 };
 

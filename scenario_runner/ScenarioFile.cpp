@@ -25,11 +25,11 @@ FrameRate ParseFrameRate(const JsonNode& node) {
                    static_cast<A_u_long>(node.Member("time_scale").IntegerAtLeast(1))};
 }
 
-TavrelioSpec ParseTavrelio(const JsonNode& entry, std::size_t position) {
+TavrelioSetup ParseTavrelio(const JsonNode& entry, std::size_t position) {
   entry.AllowOnly({"tavrelio", "name"});
-  TavrelioSpec spec;
-  spec.position = position;
-  if (const auto name = entry.OptionalMember("name")) spec.name = name->NonEmptyString();
+  TavrelioSetup setup;
+  setup.position = position;
+  if (const auto name = entry.OptionalMember("name")) setup.name = name->NonEmptyString();
   const JsonNode controls = entry.Member("tavrelio");
   controls.ExpectObject();
   for (const auto& [key, value] : controls.Raw().items()) {
@@ -41,10 +41,10 @@ TavrelioSpec ParseTavrelio(const JsonNode& entry, std::size_t position) {
       }
       controls.Fail("unknown control \"" + key + "\" (expected one of " + known + ")");
     }
-    spec.controls.push_back(
+    setup.controls.push_back(
         ControlSetting{control->index, ParseControlSetting(controls.Member(key), *control)});
   }
-  return spec;
+  return setup;
 }
 
 Scenario ParseDocument(const JsonNode& root) {
@@ -68,7 +68,7 @@ Scenario ParseDocument(const JsonNode& root) {
       tavrelio_seen = true;
     } else {
       entry.AllowOnly({"name", "params"});
-      scenario.effects.push_back(ParseEffectSpec(entry));
+      scenario.effects.push_back(ParseEffectSetup(entry));
     }
   }
   if (!tavrelio_seen) effects.Fail("expected one entry {\"tavrelio\": {...controls}}");

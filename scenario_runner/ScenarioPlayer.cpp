@@ -27,7 +27,7 @@ void ApplyContent(standin::Stream& stream, const StreamContent& content) {
   }
   if (!content.keyframes.empty()) {
     stream.keyframes.clear();
-    for (const KeyframeSpec& key : content.keyframes) {
+    for (const KeyframeSetup& key : content.keyframes) {
       stream.keyframes.push_back(standin::Keyframe{key.time, key.value});
     }
   }
@@ -38,9 +38,9 @@ void ApplyContent(standin::Stream& stream, const StreamContent& content) {
   }
 }
 
-void AddEffectTo(standin::Project& project, const EffectSpec& spec, std::size_t at) {
-  standin::Effect& effect = project.AddEffect(spec.name, at);
-  for (const StreamSpec& param : spec.params) {
+void AddEffectTo(standin::Project& project, const EffectSetup& setup, std::size_t at) {
+  standin::Effect& effect = project.AddEffect(setup.name, at);
+  for (const StreamSetup& param : setup.params) {
     standin::Stream stream = standin::MakeStream(param.name, param.kind, param.can_vary);
     ApplyContent(stream, param.content);
     effect.streams.push_back(std::move(stream));

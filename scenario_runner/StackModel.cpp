@@ -10,32 +10,33 @@ ModelStream InputLayer() { return ModelStream{"Input", ValueForm::None, false, {
 
 std::vector<double> TimesOf(const StreamContent& content) {
   std::vector<double> times;
-  for (const KeyframeSpec& key : content.keyframes) times.push_back(key.time);
+  for (const KeyframeSetup& key : content.keyframes) times.push_back(key.time);
   return times;
 }
 
 }  // namespace
 
-void StackModel::AddEffect(const EffectSpec& spec, std::size_t at) {
-  ModelEffect effect{spec.name, false, {InputLayer()}};
-  for (const StreamSpec& param : spec.params) {
+void StackModel::AddEffect(const EffectSetup& setup, std::size_t at) {
+  ModelEffect effect{setup.name, false, {InputLayer()}};
+  for (const StreamSetup& param : setup.params) {
     effect.streams.push_back(
         ModelStream{param.name, FormOfKind(param.kind), param.can_vary, TimesOf(param.content)});
   }
   effects_.insert(effects_.begin() + static_cast<std::ptrdiff_t>(at), std::move(effect));
 }
 
-void StackModel::AddTavrelio(const TavrelioSpec& spec) {
-  ModelEffect effect{spec.name, true, {InputLayer()}};
+void StackModel::AddTavrelio(const TavrelioSetup& setup) {
+  ModelEffect effect{setup.name, true, {InputLayer()}};
   for (const ControlInfo& control : kTavrelioControls) {
     effect.streams.push_back(
         ModelStream{std::string(control.name), control.form, control.can_vary, {}});
   }
-  for (const ControlSetting& setting : spec.controls) {
+  for (const ControlSetting& setting : setup.controls) {
     effect.streams.at(static_cast<std::size_t>(setting.index)).keyframe_times =
         TimesOf(setting.content);
   }
-  effects_.insert(effects_.begin() + static_cast<std::ptrdiff_t>(spec.position), std::move(effect));
+  effects_.insert(effects_.begin() + static_cast<std::ptrdiff_t>(setup.position),
+                  std::move(effect));
 }
 
 std::size_t StackModel::ResolveEffect(const JsonNode& reference) const {

@@ -29,8 +29,8 @@ struct ModelEffect {
 
 class StackModel {
  public:
-  void AddEffect(const EffectSpec& spec, std::size_t at);
-  void AddTavrelio(const TavrelioSpec& spec);
+  void AddEffect(const EffectSetup& setup, std::size_t at);
+  void AddTavrelio(const TavrelioSetup& setup);
 
   // An effect by its name (the first one from the top) or its position.
   std::size_t ResolveEffect(const JsonNode& reference) const;

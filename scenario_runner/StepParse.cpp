@@ -34,17 +34,17 @@ StreamKind ParseKind(const JsonNode& node) {
   node.Fail("unknown kind \"" + name + "\" (expected one of " + all + ")");
 }
 
-StreamSpec ParseStreamSpec(const JsonNode& node) {
+StreamSetup ParseStreamSetup(const JsonNode& node) {
   node.ExpectObject();
   node.AllowOnly(
       {"name", "kind", "can_vary", "value", "keyframes", "expression", "expression_value"});
-  StreamSpec spec;
-  spec.name = node.Member("name").NonEmptyString();
-  spec.kind = ParseKind(node.Member("kind"));
-  spec.can_vary = spec.kind != StreamKind::Layer;
-  if (const auto can_vary = node.OptionalMember("can_vary")) spec.can_vary = can_vary->Boolean();
-  spec.content = ParseStreamContent(node, FormOfKind(spec.kind), spec.can_vary);
-  return spec;
+  StreamSetup setup;
+  setup.name = node.Member("name").NonEmptyString();
+  setup.kind = ParseKind(node.Member("kind"));
+  setup.can_vary = setup.kind != StreamKind::Layer;
+  if (const auto can_vary = node.OptionalMember("can_vary")) setup.can_vary = can_vary->Boolean();
+  setup.content = ParseStreamContent(node, FormOfKind(setup.kind), setup.can_vary);
+  return setup;
 }
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
@@ -53,9 +53,9 @@ std::string EffectCount(std::size_t count) {
   return std::to_string(count) + (count == 1 ? " effect" : " effects");
 }
 
-std::string KeyframesText(const std::vector<KeyframeSpec>& keyframes, ValueForm form) {
+std::string KeyframesText(const std::vector<KeyframeSetup>& keyframes, ValueForm form) {
   std::string text;
-  for (const KeyframeSpec& key : keyframes) {
+  for (const KeyframeSetup& key : keyframes) {
     text += (text.empty() ? "" : ", ") + SecondsText(key.time) + ": " + ValueText(key.value, form);
   }
   return text;
@@ -106,7 +106,8 @@ Step ParseSet(const JsonNode& node, StackModel& stack) {
   if (set.content.value) stream.keyframe_times.clear();
   if (!set.content.keyframes.empty()) {
     stream.keyframe_times.clear();
-    for (const KeyframeSpec& key : set.content.keyframes) stream.keyframe_times.push_back(key.time);
+    for (const KeyframeSetup& key : set.content.keyframes)
+      stream.keyframe_times.push_back(key.time);
   }
   const std::string text =
       "set " + stack.ParamText(effect, param) + " " + ContentText(set.content, stream.form);
@@ -130,7 +131,7 @@ Step ParseMove(const JsonNode& node, StackModel& stack) {
 
 Step ParseAdd(const JsonNode& node, StackModel& stack) {
   node.AllowOnly({"name", "params", "at"});
-  AddStep add{ParseEffectSpec(node), stack.Size()};
+  AddStep add{ParseEffectSetup(node), stack.Size()};
   if (const auto at = node.OptionalMember("at")) {
     add.at = static_cast<std::size_t>(at->IntegerAtLeast(0));
     if (add.at > stack.Size()) {
@@ -170,8 +171,8 @@ Step ParseAddKeyframe(const JsonNode& node, StackModel& stack) {
   const std::size_t param = stack.ResolveParam(effect, node.Member("param"));
   ModelStream& stream = stack.At(effect).streams.at(param);
   if (!stream.can_vary) node.Member("param").Fail("this parameter cannot vary over time");
-  const KeyframeSpec keyframe{node.Member("time").Number(),
-                              ParseValue(node.Member("value"), stream.form)};
+  const KeyframeSetup keyframe{node.Member("time").Number(),
+                               ParseValue(node.Member("value"), stream.form)};
   auto& times = stream.keyframe_times;
   if (std::find(times.begin(), times.end(), keyframe.time) != times.end()) {
     node.Member("time").Fail("a keyframe at " + SecondsText(keyframe.time) + " exists already");
@@ -241,14 +242,15 @@ Step ParseWord(const JsonNode& node) {
 
 }  // namespace
 
-EffectSpec ParseEffectSpec(const JsonNode& node) {
-  EffectSpec spec;
-  spec.name = node.Member("name").NonEmptyString();
+EffectSetup ParseEffectSetup(const JsonNode& node) {
+  EffectSetup setup;
+  setup.name = node.Member("name").NonEmptyString();
   if (const auto params = node.OptionalMember("params")) {
     const std::size_t count = params->ArraySize();
-    for (std::size_t i = 0; i < count; ++i) spec.params.push_back(ParseStreamSpec(params->Item(i)));
+    for (std::size_t i = 0; i < count; ++i)
+      setup.params.push_back(ParseStreamSetup(params->Item(i)));
   }
-  return spec;
+  return setup;
 }
 
 Step ParseStep(const JsonNode& node, StackModel& stack) {

@@ -8,7 +8,7 @@
 
 namespace scenario {
 
-EffectSpec ParseEffectSpec(const JsonNode& node);
+EffectSetup ParseEffectSetup(const JsonNode& node);
 
 // Reads one step and applies it to `stack`.
 Step ParseStep(const JsonNode& node, StackModel& stack);

@@ -35,10 +35,10 @@ StreamNumbers PointOf(const JsonNode& node) {
   return {node.Item(0).Number(), node.Item(1).Number()};
 }
 
-std::vector<KeyframeSpec> KeyframesOf(const JsonNode& node, ValueForm form) {
+std::vector<KeyframeSetup> KeyframesOf(const JsonNode& node, ValueForm form) {
   const std::size_t count = node.ArraySize();
   if (count == 0) node.Fail("expected at least one keyframe");
-  std::vector<KeyframeSpec> keyframes;
+  std::vector<KeyframeSetup> keyframes;
   for (std::size_t i = 0; i < count; ++i) {
     const JsonNode item = node.Item(i);
     keyframes.push_back(ParseKeyframe(item, form));
@@ -72,10 +72,10 @@ StreamNumbers ParseValue(const JsonNode& node, ValueForm form) {
   return {};
 }
 
-KeyframeSpec ParseKeyframe(const JsonNode& node, ValueForm form) {
+KeyframeSetup ParseKeyframe(const JsonNode& node, ValueForm form) {
   node.ExpectObject();
   node.AllowOnly({"time", "value"});
-  return KeyframeSpec{node.Member("time").Number(), ParseValue(node.Member("value"), form)};
+  return KeyframeSetup{node.Member("time").Number(), ParseValue(node.Member("value"), form)};
 }
 
 StreamContent ParseStreamContent(const JsonNode& node, ValueForm form, bool can_vary) {

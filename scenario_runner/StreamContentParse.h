@@ -10,7 +10,7 @@ namespace scenario {
 
 StreamNumbers ParseValue(const JsonNode& node, ValueForm form);
 
-KeyframeSpec ParseKeyframe(const JsonNode& node, ValueForm form);
+KeyframeSetup ParseKeyframe(const JsonNode& node, ValueForm form);
 
 // Reads the members "value", "keyframes", "expression" and "expression_value"
 // of `node`; the caller checks which other members it allows.
