@@ -15,7 +15,8 @@
 namespace tavrelio {
 
 // Traits: `Value`, the slot the host fills; `Refers(value)`, whether a filled
-// slot names something to give back; `Dispose(suites, value)`, the release.
+// slot names something to give back; `BorrowReleaseSuite(suites)`, the suite
+// the release needs; `Dispose(suites, value)`, the release.
 template <typename Traits>
 class HostRef {
  public:
@@ -36,8 +37,11 @@ class HostRef {
   // Makes the obtaining call, which fills the slot it is given, only while no
   // error stands. A failed call hands over nothing, so only a successful one
   // leaves a reference to give back. An owner takes one reference in its life.
+  // The release suite is borrowed before the reference exists: a host that
+  // refuses it then refuses before there is anything that could not be given back.
   template <typename ObtainingCall>
   void Obtain(PassError& error, ObtainingCall&& call) {
+    if (error.Ok()) Traits::BorrowReleaseSuite(suites_);
     error.Chain([&] { return call(&value_); });
     held_ = error.Ok() && Traits::Refers(value_);
     if (!held_) value_ = Value{};

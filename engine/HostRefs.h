@@ -1,5 +1,5 @@
-// The kinds of host reference the pass takes, each with the call that gives
-// it back. The suite is asked for only when the release happens.
+// The kinds of host reference the pass takes, each with the suite and the
+// call that give it back.
 #pragma once
 
 #include "engine/HostRef.h"
@@ -9,6 +9,7 @@ namespace tavrelio {
 struct EffectRefTraits {
   using Value = AEGP_EffectRefH;
   static bool Refers(Value effect) { return effect != nullptr; }
+  static void BorrowReleaseSuite(SuiteCache& suites) { suites.EffectSuite(); }
   static A_Err Dispose(SuiteCache& suites, Value effect) {
     return suites.EffectSuite()->AEGP_DisposeEffect(effect);
   }
@@ -17,6 +18,7 @@ struct EffectRefTraits {
 struct StreamRefTraits {
   using Value = AEGP_StreamRefH;
   static bool Refers(Value stream) { return stream != nullptr; }
+  static void BorrowReleaseSuite(SuiteCache& suites) { suites.StreamSuite(); }
   static A_Err Dispose(SuiteCache& suites, Value stream) {
     return suites.StreamSuite()->AEGP_DisposeStream(stream);
   }
@@ -26,6 +28,7 @@ struct StreamRefTraits {
 struct MemHandleTraits {
   using Value = AEGP_MemHandle;
   static bool Refers(Value memory) { return memory != nullptr; }
+  static void BorrowReleaseSuite(SuiteCache& suites) { suites.MemorySuite(); }
   static A_Err Dispose(SuiteCache& suites, Value memory) {
     return suites.MemorySuite()->AEGP_FreeMemHandle(memory);
   }
@@ -35,6 +38,7 @@ struct MemHandleTraits {
 struct StreamValueTraits {
   using Value = AEGP_StreamValue;
   static bool Refers(const Value&) { return true; }
+  static void BorrowReleaseSuite(SuiteCache& suites) { suites.StreamSuite(); }
   static A_Err Dispose(SuiteCache& suites, Value& value) {
     return suites.StreamSuite()->AEGP_DisposeStreamValue(&value);
   }

@@ -49,12 +49,9 @@ static_assert(kFlaggedParams.size() == 6, "one stream owner per flagged paramete
 
 void ObtainOwnEffect(const PF_InData& in_data, SuiteCache& suites, AEGP_PluginID plugin_id,
                      EffectRef& effect, PassError& error) {
-  const AEGP_PFInterfaceSuite1& pf_interface = *suites.PFInterfaceSuite();
-  // Borrowed before the reference exists, so a refused suite cannot leave a
-  // reference that nothing can give back.
-  suites.EffectSuite();
   effect.Obtain(error, [&](AEGP_EffectRefH* received) {
-    return pf_interface.AEGP_GetNewEffectForEffect(plugin_id, in_data.effect_ref, received);
+    return suites.PFInterfaceSuite()->AEGP_GetNewEffectForEffect(plugin_id, in_data.effect_ref,
+                                                                 received);
   });
 }
 
