@@ -17,6 +17,17 @@ inline void ObtainParamStream(PassState& state, AEGP_EffectRefH effect, PF_Param
   });
 }
 
+// The value of a stream at the frame's time, in layer time, before or after
+// expressions.
+inline void ObtainValueAtFrame(PassState& state, const StreamRef& stream, bool pre_expression,
+                               StreamValueRef& value) {
+  value.Obtain(state.error, [&](AEGP_StreamValue* received) {
+    return state.suites.StreamSuite()->AEGP_GetNewStreamValue(
+        state.plugin_id, stream.Get(), AEGP_LTimeMode_LayerTime, &state.frame_time,
+        pre_expression ? 1 : 0, received);
+  });
+}
+
 // The layer's root stream and, under it, the group whose children are the
 // layer's effects in stack order.
 inline void ObtainEffectGroup(PassState& state, StreamRef& root, StreamRef& group) {

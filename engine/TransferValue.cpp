@@ -13,13 +13,9 @@ AEGP_StreamVal ReadSourceValue(PassState& state, PF_ParamIndex source_param) {
   AEGP_StreamVal source{};
   StreamRef stream(state.suites);
   ObtainParamStream(state, state.own_effect, source_param, stream);
-  constexpr A_Boolean kPreExpression = 0;
+  // After expressions: an expression on the source parameter is applied.
   StreamValueRef value(state.suites);
-  value.Obtain(state.error, [&](AEGP_StreamValue* received) {
-    return state.suites.StreamSuite()->AEGP_GetNewStreamValue(
-        state.plugin_id, stream.Get(), AEGP_LTimeMode_LayerTime, &state.frame_time, kPreExpression,
-        received);
-  });
+  ObtainValueAtFrame(state, stream, /*pre_expression=*/false, value);
   if (value.Held()) source = value.Get().val;
   value.Release(state.error);
   stream.Release(state.error);

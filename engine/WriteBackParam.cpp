@@ -13,13 +13,9 @@ namespace {
 void StoreOwnParam(PassState& state, PF_ParamIndex param, A_long number) {
   StreamRef stream(state.suites);
   ObtainParamStream(state, state.own_effect, param, stream);
-  constexpr A_Boolean kPreExpression = 1;
+  // Before expressions: the stored value itself is what goes back.
   StreamValueRef value(state.suites);
-  value.Obtain(state.error, [&](AEGP_StreamValue* received) {
-    return state.suites.StreamSuite()->AEGP_GetNewStreamValue(
-        state.plugin_id, stream.Get(), AEGP_LTimeMode_LayerTime, &state.frame_time, kPreExpression,
-        received);
-  });
+  ObtainValueAtFrame(state, stream, /*pre_expression=*/true, value);
   if (value.Held()) {
     value.Get().val.one_d = static_cast<A_FpLong>(number);
     state.error.Chain([&] {
