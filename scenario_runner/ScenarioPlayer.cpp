@@ -279,10 +279,8 @@ class Player {
 
   void TearDown() {
     auto& events = timeline_.teardown_events;
-    standin::PendingRender& pending = instance_->pending;
     // The host lets go of a record whose frame it never rendered.
-    if (pending.delete_func != nullptr) pending.delete_func(pending.pre_render_data);
-    pending = standin::PendingRender{};
+    instance_->DeletePendingRecord();
     if (instance_->sequence_data != nullptr) {
       Report("SEQUENCE_SETDOWN", instance_->SequenceSetdown(), events);
     }

@@ -325,12 +325,14 @@ PF_Err EffectInstance::Apply() {
   return err;
 }
 
-PF_Err EffectInstance::PreRender() {
-  if (pending.delete_func != nullptr) {
-    // The host deletes a record whose frame was never rendered.
-    pending.delete_func(pending.pre_render_data);
-  }
+void EffectInstance::DeletePendingRecord() {
+  if (pending.delete_func != nullptr) pending.delete_func(pending.pre_render_data);
   pending = PendingRender{};
+}
+
+PF_Err EffectInstance::PreRender() {
+  // The host deletes a record whose frame was never rendered.
+  DeletePendingRecord();
   last_pre_render = PreRenderExchange{};
   PF_PreRenderInput input{};
   input.output_request.rect = output_request_rect;
@@ -377,14 +379,12 @@ PF_Err EffectInstance::Render() {
   host_.rendering = false;
   record_locks_after_render =
       host_.Handles().LockCount(static_cast<PF_Handle>(pending.pre_render_data));
-  if (pending.delete_func != nullptr) pending.delete_func(pending.pre_render_data);
-  pending = PendingRender{};
+  DeletePendingRecord();
   return err;
 }
 
 PF_Err EffectInstance::Remove() {
-  if (pending.delete_func != nullptr) pending.delete_func(pending.pre_render_data);
-  pending = PendingRender{};
+  DeletePendingRecord();
   PF_Err err = PF_Err_NONE;
   if (sequence_data != nullptr) err = SequenceSetdown();
   const PF_Err global = GlobalSetdown();

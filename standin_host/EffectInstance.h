@@ -71,6 +71,9 @@ class EffectInstance {
   PF_Err PreRender();
   // Render of the pending frame; the record is then deleted as the host does.
   PF_Err Render();
+  // What the host does with a record it no longer needs: calls the plug-in's
+  // delete function on it, if one is pending.
+  void DeletePendingRecord();
 
   // A parameter's value set by the user: its static value (no keyframes).
   void SetParam(PF_ParamIndex index, StreamNumbers value);
