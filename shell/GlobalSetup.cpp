@@ -15,6 +15,8 @@ PF_Err GlobalSetup(PF_InData* in_data, PF_OutData* out_data) {
   out_data->out_flags2 |= kGlobalOutFlags2;
 
   const auto* handles = suites.HandleSuite();
+  // Borrowed before the handle exists, so a refused suite leaves no handle behind.
+  const auto* utility = suites.UtilitySuite();
   PF_Handle handle = handles->host_new_handle(sizeof(GlobalData));
   if (handle == nullptr) return PF_Err_INTERNAL_STRUCT_DAMAGED;
 
@@ -25,15 +27,8 @@ PF_Err GlobalSetup(PF_InData* in_data, PF_OutData* out_data) {
     return PF_Err_OUT_OF_MEMORY;
   }
   data->initialized = 1;
-  PF_Err err = PF_Err_NONE;
-  try {
-    err = suites.UtilitySuite()->AEGP_RegisterWithAEGP(nullptr, kRegistrationName.data(),
-                                                       &data->plugin_id);
-  } catch (const RaisedError&) {
-    handles->host_unlock_handle(handle);
-    handles->host_dispose_handle(handle);
-    throw;
-  }
+  const PF_Err err =
+      utility->AEGP_RegisterWithAEGP(nullptr, kRegistrationName.data(), &data->plugin_id);
   handles->host_unlock_handle(handle);
   if (err == PF_Err_NONE) {
     out_data->global_data = handle;
